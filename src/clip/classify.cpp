@@ -1,0 +1,158 @@
+#include "clip/classify.h"
+
+#include <algorithm>
+#include <string>
+
+#include "clip/clip_context.h"
+#include "clip/clipboard_io.h"
+#include "clip/format_names.h"
+#include "codecs/bmp.h"
+#include "codecs/emf.h"
+#include "platform/clipboard.h"
+#include "platform/metafile_renderer.h"
+#include "store/slot_stream.h"
+#include "ui/display_numbers.h"
+
+namespace qv {
+namespace {
+
+bool NameIs(const std::string& name, std::initializer_list<const char*> names) {
+  return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
+}
+
+// Width and height of the picture the stream holds; the bitmap wins over the metafile.
+void SetPictureSize(TClipRec& rec, const SnapshotPictures& pictures, int pixelsPerInch) {
+  auto clamp16 = [](int64_t v) {
+    return static_cast<uint16_t>(std::clamp<int64_t>(v, 0, UINT16_MAX));
+  };
+  if (rec.HasBitmap && pictures.bitmap) {
+    if (auto bmp = ParseBmpImage(*pictures.bitmap)) {
+      rec.PictWidth = clamp16(bmp->width);
+      rec.PictHeight = clamp16(bmp->height < 0 ? -static_cast<int64_t>(bmp->height) : bmp->height);
+      return;
+    }
+  }
+  if (pictures.metafile) {
+    if (auto emf = ParseEmfHeader(*pictures.metafile)) {
+      PixelSize size = EmfPixelSize(*emf, pixelsPerInch);
+      rec.PictWidth = clamp16(size.width);
+      rec.PictHeight = clamp16(size.height);
+      return;
+    }
+  }
+  rec.PictWidth = rec.PictHeight = 0;
+}
+
+// Two pictures as 32-bit pixels, equal when sizes and every pixel agree.
+// Pictures that cannot be decoded compare by their bytes.
+bool BitmapsEqual(ByteView a, ByteView b) {
+  auto da = DecodeBmp(a);
+  auto db = DecodeBmp(b);
+  if (da && db) return *da == *db;
+  if (da || db) return false;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+bool MetafilesEqual(ByteView a, ByteView b, MetafileRenderer& renderer) {
+  auto ra = renderer.Render(a);
+  auto rb = renderer.Render(b);
+  if (ra && rb) return *ra == *rb;
+  if (ra || rb) return false;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+std::vector<std::string> SortedFileList(ByteView stream) {
+  auto names = ReadFileList(stream);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+void ClassifySnapshot(TClipArr& slots, size_t index, ClipContext& ctx) {
+  if (index >= slots.size()) return;
+  TClipRec& rec = slots[index];
+  for (uint32_t id : ctx.CurrentFormats) {
+    std::string name = GetFormatName(ctx.clipboard, id);
+    if (NameIs(name, {"CF_TEXT", "CF_OEMTEXT", "CF_UNICODETEXT", "CF_DSPTEXT"})) {
+      rec.HasText = true;
+    } else if (!rec.HasRichText && name.find("Rich Text Format") != std::string::npos) {
+      rec.HasRichText = true;
+      rec.RichFormat = id;
+    } else if (NameIs(name, {"CF_BITMAP", "CF_DSPBITMAP"})) {
+      rec.HasBitmap = true;
+    } else if (NameIs(name, {"CF_METAFILEPICT", "CF_ENHMETAFILE", "CF_DSPMETAFILEPICT",
+                             "CF_DSPENHMETAFILE"})) {
+      rec.HasMetafile = true;
+    } else if (name == "CF_HDROP") {
+      rec.HasFiles = true;
+    } else if (NameIs(name, {"CF_WAVE", "CF_RIFF"})) {
+      rec.HasSound = true;
+    }
+  }
+}
+
+uint8_t KindFromFlags(const TClipRec& rec) {
+  bool text = rec.HasTextFlag();
+  bool picture = rec.HasPictureFlag();
+  if (text && picture) return kKindTextAndPicture;
+  if (text) return kKindText;
+  if (picture) return kKindPicture;
+  return kKindOther;
+}
+
+void MakeClipRec(TClipArr& slots, size_t index, ClipContext& ctx) {
+  if (index >= slots.size()) return;
+  ClassifySnapshot(slots, index, ctx);
+  TClipRec& rec = slots[index];
+  rec.Kind = KindFromFlags(rec);
+  if (rec.HasPictureFlag() || rec.HasFiles) {
+    Bytes stream = rec.GetSnapshotData();
+    if (rec.HasPictureFlag())
+      SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
+  }
+  if (rec.HasFiles) rec.Kind = kKindFiles;
+  rec.SizeText = FormatSizeText(rec.Size);
+}
+
+bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, ClipContext& ctx) {
+  if (a >= slots.size() || b >= slots.size()) return false;
+  const TClipRec& ra = slots[a];
+  const TClipRec& rb = slots[b];
+  if (ra.Kind != rb.Kind || ra.Kind == kKindEmpty) return false;
+  if (ra.HasText != rb.HasText || ra.HasRichText != rb.HasRichText ||
+      ra.HasBitmap != rb.HasBitmap || ra.HasMetafile != rb.HasMetafile ||
+      ra.HasFiles != rb.HasFiles || ra.HasSound != rb.HasSound)
+    return false;
+  if (ra.HasTextFlag()) {
+    if (ra.LineCount != rb.LineCount || ra.WordCount != rb.WordCount ||
+        ra.CharCount != rb.CharCount || !(ra.Preview == rb.Preview))
+      return false;
+  }
+  if (ra.HasPictureFlag() && (ra.PictWidth != rb.PictWidth || ra.PictHeight != rb.PictHeight))
+    return false;
+  // The cheap attributes agree; only now read the streams.
+  const bool needStreams = ra.HasTextFlag() || ra.HasPictureFlag() || ra.HasFiles;
+  if (!needStreams) return true;
+  Bytes sa = ra.GetSnapshotData();
+  Bytes sb = rb.GetSnapshotData();
+  if (ra.HasText && ReadFormatText(sa, CF_TEXT) != ReadFormatText(sb, CF_TEXT)) return false;
+  if (ra.HasRichText &&
+      ReadFormatText(sa, ra.RichFormat) != ReadFormatText(sb, rb.RichFormat))
+    return false;
+  if (ra.HasPictureFlag()) {
+    SnapshotPictures pa = ReadSnapshotPictures(sa);
+    SnapshotPictures pb = ReadSnapshotPictures(sb);
+    if (ra.HasBitmap) {
+      if (pa.bitmap.has_value() != pb.bitmap.has_value()) return false;
+      if (pa.bitmap && !BitmapsEqual(*pa.bitmap, *pb.bitmap)) return false;
+    } else {
+      if (pa.metafile.has_value() != pb.metafile.has_value()) return false;
+      if (pa.metafile && !MetafilesEqual(*pa.metafile, *pb.metafile, ctx.renderer)) return false;
+    }
+  }
+  if (ra.HasFiles && SortedFileList(sa) != SortedFileList(sb)) return false;
+  return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,67 @@
+#pragma once
+// Moving clipboard contents into and out of slot data streams, and the small
+// readers that pull one thing out of a stream without touching the clipboard.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "util/bytes.h"
+
+namespace qv {
+
+class Clipboard;
+
+// Opens the clipboard for the lifetime of the object.
+class ClipboardSession {
+ public:
+  explicit ClipboardSession(Clipboard& clipboard, bool withOwner = false);
+  ~ClipboardSession();
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  Clipboard& clipboard_;
+  bool open_;
+};
+
+// Every format on the clipboard into a new stream; empty when the clipboard
+// cannot be opened or holds nothing.
+Bytes CaptureClipboard(Clipboard& clipboard);
+// Empties the clipboard and puts every record and picture of the stream on it.
+// An empty stream writes nothing. True when the clipboard was opened and rewritten.
+bool RestoreToClipboard(Clipboard& clipboard, Bytes stream);
+
+// The picture parts of a stream, as views into it.
+struct SnapshotPictures {
+  std::optional<ByteView> bitmap;    // a BMP file image
+  std::optional<ByteView> metafile;  // EMF bits
+};
+SnapshotPictures ReadSnapshotPictures(ByteView stream);
+
+// Text of the first record of format `id` (CF_TEXT and CF_UNICODETEXT match
+// each other: whichever comes first), in the ANSI code page; empty when none.
+std::string ReadFormatText(ByteView stream, uint32_t id);
+// As ReadFormatText but loses no character: UTF-8, taken from CF_UNICODETEXT
+// wherever it stands when the stream has it, else from CF_TEXT.
+std::string ReadFormatTextUtf8(ByteView stream, uint32_t id);
+// File names of the CF_HDROP record (UTF-8), empty when there is none.
+std::vector<std::string> ReadFileList(ByteView stream);
+
+// A picture that replaces the stream's own pictures in WriteSnapshotWithBitmap.
+struct PictureObject {
+  enum class Type { Bitmap, Metafile } type = Type::Bitmap;
+  Bytes bytes;  // a BMP file image or EMF bits
+};
+// Puts the stream's records (except "embed source") and the picture on the clipboard.
+bool WriteSnapshotWithBitmap(Clipboard& clipboard, Bytes stream, const PictureObject& picture);
+// CF_TEXT and CF_UNICODETEXT of the text, with the program as owner.
+void PutTextOnClipboard(Clipboard& clipboard, std::u16string_view text);
+
+bool ClipboardHasData(Clipboard& clipboard);
+void EmptyTheClipboard(Clipboard& clipboard);
+// The formats on the clipboard in enumeration order; empty when it cannot be opened.
+std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard);
+
+}  // namespace qv

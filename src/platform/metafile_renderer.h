@@ -1,0 +1,18 @@
+#pragma once
+// Draws an enhanced metafile onto a 32-bit bitmap of the metafile's own size.
+#include <optional>
+
+#include "codecs/bitmap32.h"
+#include "util/bytes.h"
+
+namespace qv {
+
+class MetafileRenderer {
+ public:
+  virtual ~MetafileRenderer() = default;
+  // Renders the EMF bits at (0, 0) onto a bitmap of the metafile's own width and
+  // height, drawn transparent. nullopt when the bits are not a usable metafile.
+  virtual std::optional<Bitmap32> Render(ByteView emfBits) = 0;
+};
+
+}  // namespace qv

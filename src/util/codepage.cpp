@@ -1,0 +1,171 @@
+#include "util/codepage.h"
+
+#include <array>
+
+#include "util/le_io.h"
+
+namespace qv {
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; the five undefined ones map to themselves as
+// the system's best-fit table does.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::string Cp1252FromUtf16(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    char mapped = '?';
+    for (size_t k = 0; k < kCp1252High.size(); ++k) {
+      if (kCp1252High[k] == c) {
+        mapped = static_cast<char>(0x80 + k);
+        break;
+      }
+    }
+    // A surrogate pair is one character: one replacement for both halves.
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF)
+      ++i;
+    out.push_back(mapped);
+  }
+  return out;
+}
+
+std::u16string Cp1252ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    auto b = static_cast<uint8_t>(ch);
+    out.push_back(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<char16_t>(b));
+  }
+  return out;
+}
+
+AnsiCodePage g_ansi{Cp1252FromUtf16, Cp1252ToUtf16};
+
+}  // namespace
+
+void InstallAnsiCodePage(const AnsiCodePage& codePage) {
+  g_ansi.fromUtf16 = codePage.fromUtf16 ? codePage.fromUtf16 : Cp1252FromUtf16;
+  g_ansi.toUtf16 = codePage.toUtf16 ? codePage.toUtf16 : Cp1252ToUtf16;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;  // a lone surrogate
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    auto b = static_cast<uint8_t>(text[i]);
+    uint32_t cp;
+    size_t extra;
+    if (b < 0x80) {
+      cp = b;
+      extra = 0;
+    } else if ((b & 0xE0) == 0xC0) {
+      cp = b & 0x1F;
+      extra = 1;
+    } else if ((b & 0xF0) == 0xE0) {
+      cp = b & 0x0F;
+      extra = 2;
+    } else if ((b & 0xF8) == 0xF0) {
+      cp = b & 0x07;
+      extra = 3;
+    } else {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    bool ok = true;
+    size_t k = 1;
+    for (; ok && k <= extra; ++k) {
+      if (i + k >= text.size()) {
+        ok = false;
+        break;
+      }
+      auto c = static_cast<uint8_t>(text[i + k]);
+      if ((c & 0xC0) != 0x80) {
+        ok = false;
+        break;
+      }
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      out.push_back(0xFFFD);
+      i += (k > 1 ? k : 1);
+      continue;
+    }
+    i += extra + 1;
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToAnsi(std::u16string_view text) { return g_ansi.fromUtf16(text); }
+std::u16string AnsiToUtf16(std::string_view text) { return g_ansi.toUtf16(text); }
+std::string AnsiToUtf8(std::string_view text) { return Utf16ToUtf8(AnsiToUtf16(text)); }
+std::string Utf8ToAnsi(std::string_view text) { return Utf16ToAnsi(Utf8ToUtf16(text)); }
+
+std::u16string Utf16FromBytes(ByteView bytes) {
+  std::u16string out;
+  size_t chars = bytes.size() / 2;
+  out.reserve(chars);
+  for (size_t i = 0; i < chars; ++i) {
+    char16_t c = LoadU16(&bytes[2 * i]);
+    if (c == 0) break;
+    out.push_back(c);
+  }
+  return out;
+}
+
+std::string CharsFromBytes(ByteView bytes) {
+  size_t n = 0;
+  while (n < bytes.size() && bytes[n] != 0) ++n;
+  return std::string(reinterpret_cast<const char*>(bytes.data()), n);
+}
+
+}  // namespace qv
