@@ -12,6 +12,10 @@ class MetafileRenderer;
 class SystemServices;
 
 struct ClipContext {
+  ClipContext(Clipboard& clipboard, MetafileRenderer& renderer, SystemServices& system,
+              std::filesystem::path workFolder)
+      : clipboard(clipboard), renderer(renderer), system(system), workFolder(std::move(workFolder)) {}
+
   Clipboard& clipboard;
   MetafileRenderer& renderer;
   SystemServices& system;

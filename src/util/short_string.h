@@ -2,6 +2,7 @@
 // A string with a fixed capacity in bytes: a longer value is cut when stored.
 // The attribute file stores these with their capacity.
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,10 @@ class ShortString {
  private:
   std::string value_;
 };
+
+template <size_t N>
+std::ostream& operator<<(std::ostream& out, const ShortString<N>& s) {
+  return out << s.str();
+}
 
 }  // namespace qv

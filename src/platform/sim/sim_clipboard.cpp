@@ -11,13 +11,16 @@ namespace {
 
 constexpr size_t kBmpFileHeader = 14;
 
+// A block over bytes the clipboard keeps, or over bytes synthesised for this lock.
 class SimBlock : public ClipboardBlock {
  public:
-  explicit SimBlock(qv::Bytes bytes) : bytes_(std::move(bytes)) {}
-  ByteView View() const override { return bytes_; }
+  explicit SimBlock(ByteView stored) : view_(stored) {}
+  explicit SimBlock(qv::Bytes synthesised) : owned_(std::move(synthesised)), view_(owned_) {}
+  ByteView View() const override { return view_; }
 
  private:
-  qv::Bytes bytes_;
+  qv::Bytes owned_;
+  ByteView view_;
 };
 
 bool Has(const std::vector<uint32_t>& ids, uint32_t id) {
@@ -72,7 +75,7 @@ void SimClipboard::Close() {
 bool SimClipboard::Empty() {
   if (!open_) return false;
   entries_.clear();
-  bitmap_.reset();
+  bitmapFile_.reset();
   metafile_.reset();
   emptiedInSession_ = true;
   return true;
@@ -83,7 +86,7 @@ void SimClipboard::Changed() { ++sequence_; }
 std::vector<uint32_t> SimClipboard::Formats() const {
   std::vector<uint32_t> ids;
   for (const Entry& e : entries_) ids.push_back(e.id);
-  if (bitmap_ && !Has(ids, CF_BITMAP) && !Has(ids, CF_DIB) && !Has(ids, CF_DIBV5))
+  if (bitmapFile_ && !Has(ids, CF_BITMAP) && !Has(ids, CF_DIB) && !Has(ids, CF_DIBV5))
     ids.push_back(CF_BITMAP);
   if (metafile_ && !Has(ids, CF_ENHMETAFILE)) ids.push_back(CF_ENHMETAFILE);
   // The system's synthesised formats follow the ones the owner set.
@@ -163,7 +166,7 @@ std::optional<Bytes> SimClipboard::Data(uint32_t id) const {
     }
     case CF_DIB:
     case CF_DIBV5: {
-      std::optional<Bitmap32> bmp = bitmap_;
+      std::optional<Bitmap32> bmp = Bitmap();
       if (!bmp) {
         for (uint32_t source : {CF_DIB, CF_DIBV5}) {
           if (auto* e = entry(source)) bmp = DecodeBmp(DibToFile(e->bytes));
@@ -183,6 +186,10 @@ std::unique_ptr<ClipboardBlock> SimClipboard::LockFormat(uint32_t id) {
   if (!open_) return nullptr;
   if (id == CF_BITMAP || id == CF_PALETTE || id == CF_ENHMETAFILE || id == CF_METAFILEPICT)
     return nullptr;
+  if (unrenderable.count(id)) return nullptr;
+  for (const Entry& e : entries_) {
+    if (e.id == id) return e.bytes.empty() ? nullptr : std::make_unique<SimBlock>(ByteView(e.bytes));
+  }
   auto data = Data(id);
   if (!data || data->empty()) return nullptr;
   return std::make_unique<SimBlock>(std::move(*data));
@@ -199,15 +206,21 @@ bool SimClipboard::SetFormat(uint32_t id, ByteView bytes) {
 
 bool SimClipboard::AppendBitmapImage(Bytes& out) {
   if (open_ || !Open()) return false;
-  std::optional<Bitmap32> bmp = bitmap_;
-  if (!bmp) {
-    if (auto dib = Data(CF_DIB)) bmp = DecodeBmp(DibToFile(*dib));
+  bool ok = false;
+  if (!unrenderable.count(CF_BITMAP)) {
+    if (bitmapFile_) {
+      out.insert(out.end(), bitmapFile_->begin(), bitmapFile_->end());
+      ok = true;
+    } else if (auto dib = Data(CF_DIB)) {
+      if (auto bmp = DecodeBmp(DibToFile(*dib))) {
+        Bytes file = EncodeBmp(*bmp, 32);
+        out.insert(out.end(), file.begin(), file.end());
+        ok = true;
+      }
+    }
   }
   Close();
-  if (!bmp || unrenderable.count(CF_BITMAP)) return false;
-  Bytes file = EncodeBmp(*bmp, 32);
-  out.insert(out.end(), file.begin(), file.end());
-  return true;
+  return ok;
 }
 
 bool SimClipboard::AppendEnhMetafile(Bytes& out) {
@@ -221,9 +234,9 @@ bool SimClipboard::AppendEnhMetafile(Bytes& out) {
 
 bool SimClipboard::SetBitmapImage(ByteView bmpFile) {
   if (!open_ || !emptiedInSession_) return false;
-  auto bmp = DecodeBmp(bmpFile);
-  if (!bmp) return false;
-  bitmap_ = std::move(bmp);
+  auto layout = ParseBmpImage(bmpFile);
+  if (!layout) return false;
+  bitmapFile_ = Bytes(bmpFile.begin(), bmpFile.begin() + static_cast<std::ptrdiff_t>(layout->totalLength));
   return true;
 }
 
@@ -235,7 +248,7 @@ bool SimClipboard::SetEnhMetafile(ByteView emfBits) {
 
 void SimClipboard::SetByOther(const std::vector<Item>& items) {
   entries_.clear();
-  bitmap_.reset();
+  bitmapFile_.reset();
   metafile_.reset();
   for (const Item& item : items) {
     if (item.id == CF_ENHMETAFILE)
@@ -246,16 +259,21 @@ void SimClipboard::SetByOther(const std::vector<Item>& items) {
   Changed();
 }
 
-void SimClipboard::SetBitmapByOther(const Bitmap32& bitmap) {
+void SimClipboard::SetBitmapByOther(const Bitmap32& bitmap, uint16_t bitCount) {
   entries_.clear();
   metafile_.reset();
-  bitmap_ = bitmap;
+  bitmapFile_ = EncodeBmp(bitmap, bitCount);
   Changed();
+}
+
+std::optional<Bitmap32> SimClipboard::Bitmap() const {
+  if (!bitmapFile_) return std::nullopt;
+  return DecodeBmp(*bitmapFile_);
 }
 
 void SimClipboard::ClearByOther() {
   entries_.clear();
-  bitmap_.reset();
+  bitmapFile_.reset();
   metafile_.reset();
   Changed();
 }

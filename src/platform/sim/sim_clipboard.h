@@ -36,7 +36,7 @@ class SimClipboard : public Clipboard {
     Bytes bytes;
   };
   void SetByOther(const std::vector<Item>& items);
-  void SetBitmapByOther(const Bitmap32& bitmap);  // CF_BITMAP as a GDI bitmap
+  void SetBitmapByOther(const Bitmap32& bitmap, uint16_t bitCount = 24);  // CF_BITMAP
   void ClearByOther();
 
   // Faults.
@@ -50,7 +50,7 @@ class SimClipboard : public Clipboard {
   bool LastOpenHadOwner() const { return lastOwner_; }
   std::vector<uint32_t> Formats() const;  // enumeration order, synthesised ones included
   std::optional<Bytes> Data(uint32_t id) const;  // global-memory bytes as LockFormat gives them
-  std::optional<Bitmap32> Bitmap() const { return bitmap_; }
+  std::optional<Bitmap32> Bitmap() const;  // the GDI bitmap, decoded
   std::optional<Bytes> Metafile() const { return metafile_; }
 
  private:
@@ -60,7 +60,7 @@ class SimClipboard : public Clipboard {
   };
   void Changed();
   std::vector<Entry> entries_;  // set by the owner, in order
-  std::optional<Bitmap32> bitmap_;
+  std::optional<Bytes> bitmapFile_;  // the GDI bitmap, held as a BMP file image
   std::optional<Bytes> metafile_;
   std::map<uint32_t, std::string> names_;
   uint32_t nextRegistered_ = 0xC000;

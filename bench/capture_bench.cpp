@@ -1,0 +1,61 @@
+// Capture plus restore through the in-memory clipboard, reported as a ratio to
+// memcpy of the same bytes measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+
+#include "clip/clipboard_io.h"
+#include "platform/sim/sim_clipboard.h"
+
+namespace qv {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// Times one memcpy of `bytes` bytes (the baseline) next to each capture + restore.
+void RunCaptureRestore(benchmark::State& state, SimClipboard& clipboard, size_t bytes) {
+  Bytes source(bytes, 0x5A), target(bytes);
+  double work = 0, baseline = 0;
+  for (auto _ : state) {
+    auto t0 = Clock::now();
+    Bytes stream = CaptureClipboard(clipboard);
+    benchmark::DoNotOptimize(stream.data());
+    RestoreToClipboard(clipboard, std::move(stream));
+    auto t1 = Clock::now();
+    std::memcpy(target.data(), source.data(), bytes);
+    benchmark::DoNotOptimize(target.data());
+    benchmark::ClobberMemory();
+    auto t2 = Clock::now();
+    work += Seconds(t1 - t0);
+    baseline += Seconds(t2 - t1);
+    state.SetIterationTime(Seconds(t1 - t0));
+  }
+  state.counters["ratio_to_memcpy"] = work / baseline;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+
+void BM_CaptureRestorePrivateFormat16MB(benchmark::State& state) {
+  SimClipboard clipboard;
+  uint32_t id = clipboard.RegisterFormat("Private 16 MB");
+  const size_t size = 16u << 20;
+  Bytes data(size);
+  for (size_t i = 0; i < size; ++i) data[i] = static_cast<uint8_t>(i * 31);
+  clipboard.SetByOther({{id, data}});
+  RunCaptureRestore(state, clipboard, size);
+}
+BENCHMARK(BM_CaptureRestorePrivateFormat16MB)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_CaptureRestoreBitmap4000x3000(benchmark::State& state) {
+  SimClipboard clipboard;
+  Bitmap32 picture{4000, 3000, std::vector<uint32_t>(4000u * 3000u)};
+  for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = static_cast<uint32_t>(i);
+  clipboard.SetBitmapByOther(picture, 24);
+  RunCaptureRestore(state, clipboard, 4000u * 3000u * 3u);
+}
+BENCHMARK(BM_CaptureRestoreBitmap4000x3000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qv
