@@ -10,7 +10,9 @@
 
 namespace qv {
 
-// Standard clipboard format ids (winuser.h values).
+// Standard clipboard format ids (winuser.h values). Where <windows.h> came
+// first its macros of the same names and values stand in for these.
+#ifndef CF_TEXT
 enum : uint32_t {
   CF_TEXT = 1,
   CF_BITMAP = 2,
@@ -35,6 +37,7 @@ enum : uint32_t {
   CF_DSPMETAFILEPICT = 131,
   CF_DSPENHMETAFILE = 142,
 };
+#endif
 
 // A locked global-memory block of one format; unlocks when destroyed.
 class ClipboardBlock {

@@ -60,13 +60,14 @@ bool AppendBitmapAsBmp(HBITMAP bitmap, HPALETTE palette, Bytes& out) {
     ScreenDC screen;
     if (!screen.Get()) return false;
     SelectedPalette selected(screen.Get(), palette);
-    int rows = GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(object.bmHeight),
-                         pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    int rows = GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(object.bmHeight), pixels.data(),
+                         reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     if (rows != object.bmHeight) return false;
   }
 
   const uint32_t colours = bitCount <= 8 ? 1u << bitCount : 0u;
-  const uint32_t pixelOffset = static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize) + 4 * colours;
+  const uint32_t pixelOffset =
+      static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize) + 4 * colours;
   const uint32_t fileSize = pixelOffset + static_cast<uint32_t>(imageSize);
   Bytes image;
   image.reserve(fileSize);
@@ -138,8 +139,8 @@ bool Win32Clipboard::SetBitmapImage(ByteView bmpFile) {
   std::vector<uint32_t> header((headerBytes + 3) / 4);
   std::memcpy(header.data(), bmpFile.data() + kFileHeaderSize, headerBytes);
 
-  const uint64_t rows = static_cast<uint64_t>(layout->height < 0 ? -static_cast<int64_t>(layout->height)
-                                                                  : layout->height);
+  const uint64_t rows = static_cast<uint64_t>(
+      layout->height < 0 ? -static_cast<int64_t>(layout->height) : layout->height);
   const bool compressed = layout->compression == BI_RLE4 || layout->compression == BI_RLE8;
   if (!compressed) {
     // GDI reads stride x rows bytes whatever the header's image size says.

@@ -47,11 +47,17 @@ bool Win32Clipboard::Open(bool withOwner) {
   return OpenClipboard(withOwner ? owner_ : nullptr) != FALSE;
 }
 
-void Win32Clipboard::Close() { CloseClipboard(); }
+void Win32Clipboard::Close() {
+  CloseClipboard();
+}
 
-bool Win32Clipboard::Empty() { return EmptyClipboard() != FALSE; }
+bool Win32Clipboard::Empty() {
+  return EmptyClipboard() != FALSE;
+}
 
-uint32_t Win32Clipboard::EnumFormats(uint32_t previous) { return EnumClipboardFormats(previous); }
+uint32_t Win32Clipboard::EnumFormats(uint32_t previous) {
+  return EnumClipboardFormats(previous);
+}
 
 std::optional<std::string> Win32Clipboard::RegisteredName(uint32_t id) {
   wchar_t name[kNameBuffer];
@@ -91,6 +97,8 @@ bool Win32Clipboard::SetFormat(uint32_t id, ByteView bytes) {
   return true;
 }
 
-uint32_t Win32Clipboard::SequenceNumber() { return GetClipboardSequenceNumber(); }
+uint32_t Win32Clipboard::SequenceNumber() {
+  return GetClipboardSequenceNumber();
+}
 
 }  // namespace qv::win32

@@ -1,8 +1,5 @@
 #pragma once
 // The system clipboard through the Win32 clipboard API.
-//
-// platform/clipboard.h declares the CF_* ids as qv constants; <windows.h>
-// defines the same names as macros, so it must come after that header.
 #include "platform/clipboard.h"
 
 #include <windows.h>

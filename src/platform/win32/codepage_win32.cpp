@@ -37,6 +37,8 @@ std::u16string AnsiToWide(std::string_view text) {
 
 }  // namespace
 
-void InstallWin32AnsiCodePage() { InstallAnsiCodePage({AnsiFromUtf16, AnsiToWide}); }
+void InstallWin32AnsiCodePage() {
+  InstallAnsiCodePage({AnsiFromUtf16, AnsiToWide});
+}
 
 }  // namespace qv::win32

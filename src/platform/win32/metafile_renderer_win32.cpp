@@ -39,8 +39,8 @@ std::optional<Bitmap32> Win32MetafileRenderer::Render(ByteView emfBits) {
     SelectedObject selected(dc.Get(), section.Get());
     if (!selected.Ok()) return std::nullopt;
     const RECT area{0, 0, size.width, size.height};
-    GdiBrush background(CreateSolidBrush(RGB((kBackground >> 16) & 0xFF, (kBackground >> 8) & 0xFF,
-                                             kBackground & 0xFF)));
+    GdiBrush background(CreateSolidBrush(
+        RGB((kBackground >> 16) & 0xFF, (kBackground >> 8) & 0xFF, kBackground & 0xFF)));
     if (!background) return std::nullopt;
     FillRect(dc.Get(), &area, background.Get());
     SetBkMode(dc.Get(), TRANSPARENT);

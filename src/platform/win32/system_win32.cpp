@@ -28,6 +28,8 @@ uint32_t Win32System::Random(uint32_t bound) {
   return std::uniform_int_distribution<uint32_t>(0, bound - 1)(engine_);
 }
 
-void Win32System::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32System::Sleep(uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
 
 }  // namespace qv::win32

@@ -1,0 +1,39 @@
+// The main window in the clipboard viewer chain.
+#include "app/main_form_win32.h"
+
+namespace qv {
+
+void TMainForm::JoinClipboardChain() {
+  // Joining sends a WM_DRAWCLIPBOARD at once; IgnoreClipboardChange is set by
+  // the caller so that notice captures nothing.
+  SetLastError(0);
+  NextViewer = SetClipboardViewer(hwnd_);
+  inChain_ = NextViewer != nullptr || GetLastError() == 0;
+}
+
+void TMainForm::LeaveClipboardChain() {
+  if (!inChain_) return;
+  ChangeClipboardChain(hwnd_, NextViewer);
+  inChain_ = false;
+}
+
+void TMainForm::OnChangeCbChain(HWND removed, HWND next) {
+  if (removed == NextViewer)
+    NextViewer = next;
+  else if (NextViewer)
+    SendMessageW(NextViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed),
+                 reinterpret_cast<LPARAM>(next));
+}
+
+void TMainForm::OnDrawClipboard() {
+  InformClipboardChange();
+  // The next viewer always hears of the change, whatever the capture did.
+  if (NextViewer) SendMessageW(NextViewer, WM_DRAWCLIPBOARD, 0, 0);
+}
+
+void TMainForm::InformClipboardChange() {
+  if (!core_ || core_->IgnoreClipboardChange) return;
+  // The capture of the change into the slot list is not built yet.
+}
+
+}  // namespace qv

@@ -1,0 +1,121 @@
+// Start-up, shut-down and tear-down of the main window.
+#include <shlobj.h>
+
+#include "app/main_form_win32.h"
+#include "settings/options_file.h"
+#include "util/codepage.h"
+
+namespace qv {
+namespace {
+
+bool RunningOnWin9x() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  bool known = GetVersionExW(&info) != FALSE;
+#pragma GCC diagnostic pop
+  return IsWin9xFamily(known, info.dwMajorVersion, info.dwMinorVersion,
+                       info.dwPlatformId == VER_PLATFORM_WIN32_NT);
+}
+
+std::optional<std::filesystem::path> SystemAppDataFolder() {
+  wchar_t path[MAX_PATH];
+  int csidl = RunningOnWin9x() ? CSIDL_APPDATA : CSIDL_COMMON_APPDATA;
+  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0])
+    return std::nullopt;
+  return std::filesystem::path(path);
+}
+
+// The client size the options ask for, as a window size.
+SIZE WindowSizeForClient(HWND hwnd, int clientWidth, int clientHeight) {
+  RECT r{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+void TMainForm::FormCreate() {
+  // 1. Disabled until start-up is finished (the window was created disabled).
+  PrepareSlotPanels();
+  CreateTrayTimers();
+  clipboard_.SetOwnerWindow(hwnd_);
+  // 2 to 6. Folders and options.
+  core_ = std::make_unique<AppCore>(clipboard_, renderer_, system_,
+                                    MakeAppFolders(SystemAppDataFolder()));
+  if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
+  const Options& o = core_->options;
+  SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
+  SIZE size = WindowSizeForClient(hwnd_, o.width, o.height);
+  SetWindowPos(hwnd_, nullptr, o.left, o.top, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // 8. The tray icon.
+  ShowTrayIcon();
+  // 10. Join the viewer chain without capturing the notice that joining sends.
+  core_->IgnoreClipboardChange = true;
+  JoinClipboardChain();
+  // 11. The slot list from the work folder.
+  LoadWorkFolder();
+  RebuildFileListViews();
+  // 12 to 15.
+  core_->IgnoreClipboardChange = false;
+  LayoutSlots();
+  StartIconTimer();
+  ApplyLanguage();
+  BuildSetsMenu();
+}
+
+void TMainForm::FinishStartup() {
+  CreateSettingsDialog();
+  EnableWindow(hwnd_, TRUE);
+  EnableTrayIcon();
+  if (!core_->options.minimized) {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+  }
+}
+
+void TMainForm::FormShow() {
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetTrayHintMode();
+}
+
+void TMainForm::ExitProgram() {
+  FormCloseQuery();
+  DestroyWindow(hwnd_);
+}
+
+void TMainForm::FormCloseQuery() {
+  if (shutDown_ || !core_) return;
+  shutDown_ = true;
+  // 1. Nothing is captured any more.
+  core_->IgnoreClipboardChange = true;
+  // 2. The slot list goes to the work folder or away.
+  if (auto message = core_->StoreSlotsForNextStart()) ShowMessage(*message);
+  // 3. The text font.
+  ReleaseTextFont();
+  // 4. The window geometry.
+  RECT window{}, client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  WindowGeometry geometry{window.left, window.top, client.right, client.bottom, std::nullopt};
+  if (!SaveWindowGeometry(IniFile(core_->folders.OptionsFile), geometry))
+    ShowMessage(UnableToWriteMessage(core_->folders.OptionsFile));
+}
+
+void TMainForm::FormDestroy() {
+  LeaveClipboardChain();
+  UnregisterHotkeys();
+  ReleaseTimers();
+  ReleaseCopySound();
+}
+
+void TMainForm::ShowMessage(const std::string& text) {
+  std::u16string wide = Utf8ToUtf16(text);
+  MessageBoxW(hwnd_, reinterpret_cast<const wchar_t*>(wide.c_str()), L"Quorvane",
+              MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace qv

@@ -1,0 +1,30 @@
+#pragma once
+// Starting the real program for a scenario and ending it through its Exit path.
+#include "e2e_support.h"
+
+#include <string>
+
+namespace qv::e2e {
+
+class Quorvane {
+ public:
+  // Starts quorvane.exe and waits until its main window exists.
+  Quorvane();
+  ~Quorvane();
+  bool Ready() const { return window_ != nullptr; }
+  HWND Window() const { return window_; }
+  Process& process() { return process_; }
+  // Posts the Exit command and waits for the process to end.
+  bool Exit();
+
+ private:
+  Process process_;
+  HWND window_ = nullptr;
+};
+
+// Writes options.cfg before a start (creating the data folder).
+void WriteOptions(const std::string& text);
+// One key of options.cfg, or "" when missing.
+std::string ReadOption(const std::string& section, const std::string& key);
+
+}  // namespace qv::e2e
