@@ -9,7 +9,10 @@
 
 namespace qv {
 
+// Compression codes (wingdi.h values); where <windows.h> came first its macros stand in.
+#ifndef BI_RGB
 enum : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
+#endif
 
 struct BmpLayout {
   int32_t width = 0;

@@ -316,6 +316,9 @@ TEST(ClipboardRoundTrip, CapturesAnotherProgramsFormatsAndRestoresThem) {
   }
   auto dib = ReadGlobalFormat(CF_DIB);
   ASSERT_TRUE(dib.has_value()) << "no CF_DIB synthesised from the restored bitmap";
+  ASSERT_GE(dib->size(), 40u);
+  std::cout << "  CF_DIB synthesised after restore: " << LoadU16(&(*dib)[14])
+            << " bits per pixel\n";
   auto dibPixels = DecodeDib(*dib);
   ASSERT_TRUE(dibPixels.has_value());
   EXPECT_EQ(*dibPixels, fx::ExpectedPixels());

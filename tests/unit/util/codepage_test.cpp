@@ -1,0 +1,40 @@
+#include "util/codepage.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(CodePage, Utf8AndUtf16RoundTripEveryPlane) {
+  std::string text = "a é € 日本 😀";
+  EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
+  EXPECT_EQ(Utf8ToUtf16("😀").size(), 2u) << "a surrogate pair";
+}
+
+TEST(CodePage, MalformedInputBecomesReplacementCharacters) {
+  EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD") << "truncated sequence";
+  EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD") << "an encoded surrogate";
+  EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD") << "lone surrogate";
+}
+
+TEST(CodePage, Windows1252) {
+  EXPECT_EQ(Utf16ToAnsi(u"€‚ƒ„é"), "\x80\x82\x83\x84\xE9");
+  EXPECT_EQ(AnsiToUtf16("\x80\x9F\xFF"), u"€Ÿÿ");
+  EXPECT_EQ(Utf16ToAnsi(u"日😀x"), "??x") << "one replacement per character";
+  EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
+  EXPECT_EQ(Utf8ToAnsi("café"), "caf\xE9");
+}
+
+TEST(CodePage, BytesStopAtTheFirstNul) {
+  const uint8_t wide[] = {'h', 0, 'i', 0, 0, 0, 'x', 0};
+  EXPECT_EQ(Utf16FromBytes(wide), u"hi");
+  const uint8_t odd[] = {'h', 0, 'i'};
+  EXPECT_EQ(Utf16FromBytes(odd), u"h");
+  const uint8_t narrow[] = {'o', 'k', 0, 'x'};
+  EXPECT_EQ(CharsFromBytes(narrow), "ok");
+  EXPECT_EQ(CharsFromBytes({}), "");
+}
+
+}  // namespace
+}  // namespace qv
