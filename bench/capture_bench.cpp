@@ -15,7 +15,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(Clock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
 
 // Times one memcpy of `bytes` bytes (the baseline) next to each capture + restore.
 void RunCaptureRestore(benchmark::State& state, SimClipboard& clipboard, size_t bytes) {

@@ -49,8 +49,7 @@ void TMainForm::FormCreate() {
   const Options& o = core_->options;
   SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
   SIZE size = WindowSizeForClient(hwnd_, o.width, o.height);
-  SetWindowPos(hwnd_, nullptr, o.left, o.top, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, o.left, o.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // 8. The tray icon.
   ShowTrayIcon();
   // 10. Join the viewer chain without capturing the notice that joining sends.

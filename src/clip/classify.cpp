@@ -108,8 +108,7 @@ void MakeClipRec(TClipArr& slots, size_t index, ClipContext& ctx) {
   rec.Kind = KindFromFlags(rec);
   if (rec.HasPictureFlag() || rec.HasFiles) {
     Bytes stream = rec.GetSnapshotData();
-    if (rec.HasPictureFlag())
-      SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
+    if (rec.HasPictureFlag()) SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
   }
   if (rec.HasFiles) rec.Kind = kKindFiles;
   rec.SizeText = FormatSizeText(rec.Size);
@@ -137,8 +136,7 @@ bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, ClipContext& ctx)
   Bytes sa = ra.GetSnapshotData();
   Bytes sb = rb.GetSnapshotData();
   if (ra.HasText && ReadFormatText(sa, CF_TEXT) != ReadFormatText(sb, CF_TEXT)) return false;
-  if (ra.HasRichText &&
-      ReadFormatText(sa, ra.RichFormat) != ReadFormatText(sb, rb.RichFormat))
+  if (ra.HasRichText && ReadFormatText(sa, ra.RichFormat) != ReadFormatText(sb, rb.RichFormat))
     return false;
   if (ra.HasPictureFlag()) {
     SnapshotPictures pa = ReadSnapshotPictures(sa);

@@ -14,7 +14,10 @@ class SystemServices;
 struct ClipContext {
   ClipContext(Clipboard& clipboard, MetafileRenderer& renderer, SystemServices& system,
               std::filesystem::path workFolder)
-      : clipboard(clipboard), renderer(renderer), system(system), workFolder(std::move(workFolder)) {}
+      : clipboard(clipboard),
+        renderer(renderer),
+        system(system),
+        workFolder(std::move(workFolder)) {}
 
   Clipboard& clipboard;
   MetafileRenderer& renderer;

@@ -173,7 +173,8 @@ std::vector<std::string> ReadFileList(ByteView stream) {
   while (start <= text.size()) {
     size_t nul = text.find(u'\0', start);
     if (nul == std::u16string::npos) nul = text.size();
-    if (nul > start) names.push_back(Utf16ToUtf8(std::u16string_view(text).substr(start, nul - start)));
+    if (nul > start)
+      names.push_back(Utf16ToUtf8(std::u16string_view(text).substr(start, nul - start)));
     start = nul + 1;
   }
   return names;
@@ -200,8 +201,8 @@ void PutTextOnClipboard(Clipboard& clipboard, std::u16string_view text) {
   if (!session.IsOpen()) return;
   clipboard.Empty();
   std::string ansi = Utf16ToAnsi(text);
-  clipboard.SetFormat(CF_TEXT, ByteView(reinterpret_cast<const uint8_t*>(ansi.c_str()),
-                                        ansi.size() + 1));
+  clipboard.SetFormat(CF_TEXT,
+                      ByteView(reinterpret_cast<const uint8_t*>(ansi.c_str()), ansi.size() + 1));
   Bytes wide;
   wide.reserve(2 * text.size() + 2);
   for (char16_t c : text) PutU16(wide, c);

@@ -9,7 +9,9 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 
-uint32_t MaskShift(uint32_t mask) { return mask ? static_cast<uint32_t>(std::countr_zero(mask)) : 0; }
+uint32_t MaskShift(uint32_t mask) {
+  return mask ? static_cast<uint32_t>(std::countr_zero(mask)) : 0;
+}
 
 // Scales a masked channel to 8 bits.
 uint8_t Channel(uint32_t value, uint32_t mask) {
@@ -24,7 +26,8 @@ uint8_t Channel(uint32_t value, uint32_t mask) {
 }  // namespace
 
 uint64_t BmpLayout::Stride() const {
-  uint64_t bits = static_cast<uint64_t>(width < 0 ? -static_cast<int64_t>(width) : width) * bitCount;
+  uint64_t bits =
+      static_cast<uint64_t>(width < 0 ? -static_cast<int64_t>(width) : width) * bitCount;
   return ((bits + 31) / 32) * 4;
 }
 
@@ -54,8 +57,15 @@ std::optional<BmpLayout> ParseBmpImage(ByteView data) {
   }
   if (b.width <= 0 || b.height == 0 || b.height == INT32_MIN) return std::nullopt;
   switch (b.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return std::nullopt;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      return std::nullopt;
   }
   if (b.compression > BI_BITFIELDS) return std::nullopt;
 
@@ -127,9 +137,15 @@ std::optional<Bitmap32> DecodeBmp(ByteView data) {
     for (int x = 0; x < out.width; ++x) {
       uint32_t c = 0;
       switch (b.bitCount) {
-        case 1: c = paletteColour((row[x >> 3] >> (7 - (x & 7))) & 1); break;
-        case 4: c = paletteColour((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF); break;
-        case 8: c = paletteColour(row[x]); break;
+        case 1:
+          c = paletteColour((row[x >> 3] >> (7 - (x & 7))) & 1);
+          break;
+        case 4:
+          c = paletteColour((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF);
+          break;
+        case 8:
+          c = paletteColour(row[x]);
+          break;
         case 24: {
           const uint8_t* p = row + 3 * x;
           c = (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[0];

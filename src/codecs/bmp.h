@@ -19,15 +19,15 @@ struct BmpLayout {
   int32_t height = 0;  // negative: rows stored top-down
   uint16_t bitCount = 0;
   uint32_t compression = BI_RGB;
-  uint32_t headerSize = 0;     // 12 (core), 40, 52, 56, 108 or 124
-  size_t paletteOffset = 0;    // from the start of the file image
+  uint32_t headerSize = 0;   // 12 (core), 40, 52, 56, 108 or 124
+  size_t paletteOffset = 0;  // from the start of the file image
   uint32_t paletteEntries = 0;
   uint32_t paletteEntrySize = 0;  // 3 (core header) or 4
-  size_t maskOffset = 0;       // BI_BITFIELDS masks, 0 when none
-  size_t pixelOffset = 0;      // from the start of the file image
-  size_t pixelBytes = 0;       // image size, or stride x rows when that is 0
-  size_t totalLength = 0;      // file header + headers + colour table + pixels
-  uint64_t Stride() const;  // bytes per pixel row
+  size_t maskOffset = 0;          // BI_BITFIELDS masks, 0 when none
+  size_t pixelOffset = 0;         // from the start of the file image
+  size_t pixelBytes = 0;          // image size, or stride x rows when that is 0
+  size_t totalLength = 0;         // file header + headers + colour table + pixels
+  uint64_t Stride() const;        // bytes per pixel row
 };
 
 // Reads the headers of the BMP file image at the start of `data` and locates

@@ -12,9 +12,9 @@ std::optional<EmfHeader> ParseEmfHeader(ByteView bits) {
   EmfHeader h;
   if (!r.U32(type) || !r.U32(size) || type != kEmrHeader || size < 88) return std::nullopt;
   if (!r.I32(h.boundsLeft) || !r.I32(h.boundsTop) || !r.I32(h.boundsRight) ||
-      !r.I32(h.boundsBottom) || !r.I32(h.frameLeft) || !r.I32(h.frameTop) ||
-      !r.I32(h.frameRight) || !r.I32(h.frameBottom) || !r.U32(signature) || !r.U32(version) ||
-      !r.U32(h.totalBytes) || !r.U32(h.records))
+      !r.I32(h.boundsBottom) || !r.I32(h.frameLeft) || !r.I32(h.frameTop) || !r.I32(h.frameRight) ||
+      !r.I32(h.frameBottom) || !r.U32(signature) || !r.U32(version) || !r.U32(h.totalBytes) ||
+      !r.U32(h.records))
     return std::nullopt;
   if (signature != kSignature) return std::nullopt;
   // nHandles, sReserved, nDescription, offDescription, nPalEntries

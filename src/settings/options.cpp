@@ -22,10 +22,14 @@ struct Clamp {
 
   int64_t Apply(int64_t v) const {
     switch (kind) {
-      case Both: return std::clamp(v, low, high);
-      case AtLeast: return std::max(v, low);
-      case ReplaceAbove: return v > high ? replacement : v;
-      case None: break;
+      case Both:
+        return std::clamp(v, low, high);
+      case AtLeast:
+        return std::max(v, low);
+      case ReplaceAbove:
+        return v > high ? replacement : v;
+      case None:
+        break;
     }
     return v;
   }
@@ -44,8 +48,12 @@ struct Entry {
 };
 
 constexpr Clamp kNone{};
-constexpr Clamp Range(int64_t lo, int64_t hi) { return {Clamp::Both, lo, hi, 0}; }
-constexpr Clamp AtLeast(int64_t lo) { return {Clamp::AtLeast, lo, 0, 0}; }
+constexpr Clamp Range(int64_t lo, int64_t hi) {
+  return {Clamp::Both, lo, hi, 0};
+}
+constexpr Clamp AtLeast(int64_t lo) {
+  return {Clamp::AtLeast, lo, 0, 0};
+}
 constexpr Clamp Above(int64_t hi, int64_t replacement) {
   return {Clamp::ReplaceAbove, 0, hi, replacement};
 }
@@ -128,7 +136,8 @@ void ReadEntry(const IniDocument& doc, const Entry& e, Options& o) {
       [&](auto member) {
         using T = std::remove_cvref_t<decltype(o.*member)>;
         if constexpr (std::is_same_v<T, std::string>) {
-          o.*member = AnsiToUtf8(IniString(doc, e.key.section, e.key.key, Utf8ToAnsi(defaults.*member)));
+          o.*member =
+              AnsiToUtf8(IniString(doc, e.key.section, e.key.key, Utf8ToAnsi(defaults.*member)));
         } else {
           int64_t v = IniInteger(doc, e.key.section, e.key.key, StoredInteger(e, defaults));
           if (e.encoding == Encoding::Boolean) {
@@ -166,13 +175,19 @@ bool OptionTable::Write(IniDocument& doc, const OptionKey& key, const Options& o
     if (!SameKey(e.key, key)) continue;
     std::string text;
     switch (e.encoding) {
-      case Encoding::Boolean: text.assign(1, StoredInteger(e, options) ? '1' : '0'); break;
+      case Encoding::Boolean:
+        text.assign(1, StoredInteger(e, options) ? '1' : '0');
+        break;
       case Encoding::Colour:
         text = FormatIniColour(static_cast<uint32_t>(StoredInteger(e, options)));
         break;
-      case Encoding::Text: text = Utf8ToAnsi(options.*std::get<Member<std::string>>(e.member)); break;
+      case Encoding::Text:
+        text = Utf8ToAnsi(options.*std::get<Member<std::string>>(e.member));
+        break;
       case Encoding::Integer:
-      case Encoding::Kilobytes: text = std::to_string(StoredInteger(e, options)); break;
+      case Encoding::Kilobytes:
+        text = std::to_string(StoredInteger(e, options));
+        break;
     }
     doc.Set(e.key.section, e.key.key, text);
     return true;

@@ -24,11 +24,11 @@ struct Options {
   bool nodouble = false;
   std::string language;  // file name of the .lng file, UTF-8
   // [slots]
-  uint16_t count = 15;               // saved slots besides Slot 0, 1-1000
-  uint8_t page = 5;                  // visible saved slots, 1-5
+  uint16_t count = 15;  // saved slots besides Slot 0, 1-1000
+  uint8_t page = 5;     // visible saved slots, 1-5
   bool saveslots = true;
   bool write2disk = true;
-  uint32_t maxsize = 1000 * 1024;    // bytes; the file holds kilobytes, at least 100
+  uint32_t maxsize = 1000 * 1024;  // bytes; the file holds kilobytes, at least 100
   // [text]
   uint16_t textWidth = 290;   // 20-2000
   uint16_t textHeight = 180;  // 20-2000

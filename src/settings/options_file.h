@@ -22,8 +22,8 @@ LoadOptionsResult LoadOptions(const IniFile& file);
 struct WindowGeometry {
   int32_t left = 0;
   int32_t top = 0;
-  int32_t width = 0;   // client width
-  int32_t height = 0;  // client height
+  int32_t width = 0;                                         // client width
+  int32_t height = 0;                                        // client height
   std::optional<std::pair<int32_t, int32_t>> paramPosition;  // settings dialog left, top
 };
 // Writes main/left, top, width, height and, when given, param/left and top.

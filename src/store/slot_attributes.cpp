@@ -38,8 +38,8 @@ Bytes WriteSlotAttributes(const TClipRec& rec) {
   Bytes out;
   out.reserve(kSlotAttributesSize);
   PutU8(out, rec.Kind);
-  for (bool flag : {rec.HasText, rec.HasRichText, rec.HasBitmap, rec.HasMetafile, rec.HasFiles,
-                    rec.HasSound})
+  for (bool flag :
+       {rec.HasText, rec.HasRichText, rec.HasBitmap, rec.HasMetafile, rec.HasFiles, rec.HasSound})
     PutU8(out, flag ? 1 : 0);
   PutShortString(out, rec.Preview);
   PutU32(out, rec.LineCount);

@@ -27,7 +27,9 @@ std::string ShortestDecimal(uint64_t scaled, int decimals) {
 
 }  // namespace
 
-void SetDecimalSeparator(char separator) { g_separator = separator; }
+void SetDecimalSeparator(char separator) {
+  g_separator = separator;
+}
 
 std::string FormatCountText(uint32_t n) {
   std::string text;

@@ -145,10 +145,18 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
-std::string Utf16ToAnsi(std::u16string_view text) { return g_ansi.fromUtf16(text); }
-std::u16string AnsiToUtf16(std::string_view text) { return g_ansi.toUtf16(text); }
-std::string AnsiToUtf8(std::string_view text) { return Utf16ToUtf8(AnsiToUtf16(text)); }
-std::string Utf8ToAnsi(std::string_view text) { return Utf16ToAnsi(Utf8ToUtf16(text)); }
+std::string Utf16ToAnsi(std::u16string_view text) {
+  return g_ansi.fromUtf16(text);
+}
+std::u16string AnsiToUtf16(std::string_view text) {
+  return g_ansi.toUtf16(text);
+}
+std::string AnsiToUtf8(std::string_view text) {
+  return Utf16ToUtf8(AnsiToUtf16(text));
+}
+std::string Utf8ToAnsi(std::string_view text) {
+  return Utf16ToAnsi(Utf8ToUtf16(text));
+}
 
 std::u16string Utf16FromBytes(ByteView bytes) {
   std::u16string out;

@@ -9,7 +9,9 @@
 
 namespace qv {
 
-inline void PutU8(Bytes& out, uint8_t v) { out.push_back(v); }
+inline void PutU8(Bytes& out, uint8_t v) {
+  out.push_back(v);
+}
 inline void PutU16(Bytes& out, uint16_t v) {
   out.push_back(static_cast<uint8_t>(v));
   out.push_back(static_cast<uint8_t>(v >> 8));
@@ -17,9 +19,13 @@ inline void PutU16(Bytes& out, uint16_t v) {
 inline void PutU32(Bytes& out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
-inline void PutBytes(Bytes& out, ByteView bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
+inline void PutBytes(Bytes& out, ByteView bytes) {
+  out.insert(out.end(), bytes.begin(), bytes.end());
+}
 
-inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t LoadU16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 inline uint32_t LoadU32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
          (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);

@@ -31,8 +31,8 @@ Process::Process(const std::filesystem::path& exe, const std::wstring& arguments
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (CreateProcessW(exe.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                     nullptr, exe.parent_path().wstring().c_str(), &startup, &info)) {
+  if (CreateProcessW(exe.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     exe.parent_path().wstring().c_str(), &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

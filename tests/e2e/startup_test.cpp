@@ -93,8 +93,8 @@ class TestViewer {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"QvTestViewer";
     RegisterClassW(&wc);
-    hwnd_ = CreateWindowW(L"QvTestViewer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                          wc.hInstance, nullptr);
+    hwnd_ = CreateWindowW(L"QvTestViewer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                          nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     next_ = SetClipboardViewer(hwnd_);
   }

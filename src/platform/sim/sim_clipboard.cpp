@@ -81,7 +81,9 @@ bool SimClipboard::Empty() {
   return true;
 }
 
-void SimClipboard::Changed() { ++sequence_; }
+void SimClipboard::Changed() {
+  ++sequence_;
+}
 
 std::vector<uint32_t> SimClipboard::Formats() const {
   std::vector<uint32_t> ids;
@@ -178,7 +180,8 @@ std::optional<Bytes> SimClipboard::Data(uint32_t id) const {
       return Bytes(file.begin() + kBmpFileHeader, file.end());
     }
     default:
-      return std::nullopt;  // GDI objects (CF_BITMAP, CF_PALETTE, CF_ENHMETAFILE) have no memory block
+      return std::nullopt;  // GDI objects (CF_BITMAP, CF_PALETTE, CF_ENHMETAFILE) have no memory
+                            // block
   }
 }
 
@@ -188,7 +191,8 @@ std::unique_ptr<ClipboardBlock> SimClipboard::LockFormat(uint32_t id) {
     return nullptr;
   if (unrenderable.count(id)) return nullptr;
   for (const Entry& e : entries_) {
-    if (e.id == id) return e.bytes.empty() ? nullptr : std::make_unique<SimBlock>(ByteView(e.bytes));
+    if (e.id == id)
+      return e.bytes.empty() ? nullptr : std::make_unique<SimBlock>(ByteView(e.bytes));
   }
   auto data = Data(id);
   if (!data || data->empty()) return nullptr;
@@ -197,9 +201,9 @@ std::unique_ptr<ClipboardBlock> SimClipboard::LockFormat(uint32_t id) {
 
 bool SimClipboard::SetFormat(uint32_t id, ByteView bytes) {
   if (!open_ || !emptiedInSession_) return false;
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [&](const Entry& e) { return e.id == id; }),
-                 entries_.end());
+  entries_.erase(
+      std::remove_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.id == id; }),
+      entries_.end());
   entries_.push_back({id, Bytes(bytes.begin(), bytes.end())});
   return true;
 }
@@ -236,7 +240,8 @@ bool SimClipboard::SetBitmapImage(ByteView bmpFile) {
   if (!open_ || !emptiedInSession_) return false;
   auto layout = ParseBmpImage(bmpFile);
   if (!layout) return false;
-  bitmapFile_ = Bytes(bmpFile.begin(), bmpFile.begin() + static_cast<std::ptrdiff_t>(layout->totalLength));
+  bitmapFile_ =
+      Bytes(bmpFile.begin(), bmpFile.begin() + static_cast<std::ptrdiff_t>(layout->totalLength));
   return true;
 }
 

@@ -40,7 +40,7 @@ class SimClipboard : public Clipboard {
   void ClearByOther();
 
   // Faults.
-  int refuseOpens = 0;        // the next N opens fail (another process holds it)
+  int refuseOpens = 0;  // the next N opens fail (another process holds it)
   bool refuseAllOpens = false;
   std::set<uint32_t> unrenderable;  // formats whose owner renders nothing
 
@@ -48,9 +48,9 @@ class SimClipboard : public Clipboard {
   bool IsOpen() const { return open_; }
   int OpenCount() const { return opens_; }
   bool LastOpenHadOwner() const { return lastOwner_; }
-  std::vector<uint32_t> Formats() const;  // enumeration order, synthesised ones included
+  std::vector<uint32_t> Formats() const;         // enumeration order, synthesised ones included
   std::optional<Bytes> Data(uint32_t id) const;  // global-memory bytes as LockFormat gives them
-  std::optional<Bitmap32> Bitmap() const;  // the GDI bitmap, decoded
+  std::optional<Bitmap32> Bitmap() const;        // the GDI bitmap, decoded
   std::optional<Bytes> Metafile() const { return metafile_; }
 
  private:
@@ -59,7 +59,7 @@ class SimClipboard : public Clipboard {
     Bytes bytes;
   };
   void Changed();
-  std::vector<Entry> entries_;  // set by the owner, in order
+  std::vector<Entry> entries_;       // set by the owner, in order
   std::optional<Bytes> bitmapFile_;  // the GDI bitmap, held as a BMP file image
   std::optional<Bytes> metafile_;
   std::map<uint32_t, std::string> names_;

@@ -36,12 +36,12 @@ Bytes MakeTestEmf(int width, int height, ByteView payload) {
   PutU32(emf, 0x464D4520);
   PutU32(emf, 0x10000);
   PutU32(emf, total);
-  PutU32(emf, 3);   // records
-  PutU16(emf, 1);   // handles
+  PutU32(emf, 3);  // records
+  PutU16(emf, 1);  // handles
   PutU16(emf, 0);
-  PutU32(emf, 0);   // description
+  PutU32(emf, 0);  // description
   PutU32(emf, 0);
-  PutU32(emf, 0);   // palette entries
+  PutU32(emf, 0);  // palette entries
   PutU32(emf, 1024);
   PutU32(emf, 768);
   PutU32(emf, 270);

@@ -80,7 +80,7 @@ TEST(MakeClipRec, SetsSizeAndSizeText) {
   EXPECT_EQ(r.Size, r.GetSnapshotData().size());
   EXPECT_EQ(r.Size, 6052u);  // four text records
   EXPECT_EQ(r.SizeText, "5.91 kB");
-  MakeClipRec(f.slots, 99, f.ctx);   // past the end: nothing happens
+  MakeClipRec(f.slots, 99, f.ctx);  // past the end: nothing happens
 }
 
 TEST(FormatNames, RegisteredNamesAreCutTo59Characters) {

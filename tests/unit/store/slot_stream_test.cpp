@@ -49,8 +49,8 @@ TEST(SlotStreamWriter, RecordLayoutIsIdSizeBytes) {
   SlotStreamWriter writer(out);
   writer.AddRecord(13, Bytes{'a', 0, 0, 0});
   writer.Finish(false, false);
-  const Bytes expected = {0xF5, 0x07, 0, 0,  0, 0, 0, 0x40, 1, 0, 0, 0,
-                          13,   0,    0, 0,  4, 0, 0, 0,    'a', 0, 0, 0};
+  const Bytes expected = {0xF5, 0x07, 0, 0, 0, 0, 0, 0x40, 1,   0, 0, 0,
+                          13,   0,    0, 0, 4, 0, 0, 0,    'a', 0, 0, 0};
   // 2000 + 17 - 8 - 7 = 2002 = 0x7D2
   Bytes fixed = expected;
   StoreU32(&fixed[0], 2002);

@@ -13,7 +13,9 @@ TEST(CodePage, Utf8AndUtf16RoundTripEveryPlane) {
 
 TEST(CodePage, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD") << "truncated sequence";
-  EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                        "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD") << "an encoded surrogate";
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD") << "lone surrogate";
 }

@@ -18,7 +18,8 @@ TEST(IniDocument, SectionsAndKeysAreCaseInsensitiveAndFirstMatchWins) {
 }
 
 TEST(IniDocument, ValuesAreTrimmedAndQuotesRemoved) {
-  auto doc = IniDocument::Parse("[s]\nplain=  a b  \nquoted=\" x \"\nsingle='y'\nhalf=\"z\nempty=\n");
+  auto doc =
+      IniDocument::Parse("[s]\nplain=  a b  \nquoted=\" x \"\nsingle='y'\nhalf=\"z\nempty=\n");
   EXPECT_EQ(doc.Get("s", "plain"), "a b");
   EXPECT_EQ(doc.Get("s", "quoted"), " x ");
   EXPECT_EQ(doc.Get("s", "single"), "y");
