@@ -13,6 +13,8 @@ class MetafileRenderer {
   // Renders the EMF bits at (0, 0) onto a bitmap of the metafile's own width and
   // height, drawn transparent. nullopt when the bits are not a usable metafile.
   virtual std::optional<Bitmap32> Render(ByteView emfBits) = 0;
+  // Renders the EMF bits stretched onto a new width x height bitmap.
+  virtual std::optional<Bitmap32> RenderStretched(ByteView emfBits, int width, int height) = 0;
 };
 
 }  // namespace qv

@@ -21,6 +21,15 @@ std::optional<Bitmap32> SimMetafileRenderer::Render(ByteView emfBits) {
   return out;
 }
 
+std::optional<Bitmap32> SimMetafileRenderer::RenderStretched(ByteView emfBits, int width,
+                                                             int height) {
+  auto natural = Render(emfBits);
+  if (!natural || width <= 0 || height <= 0) return std::nullopt;
+  Bitmap32 out{width, height,
+               std::vector<uint32_t>(static_cast<size_t>(width) * height, natural->pixels[0])};
+  return out;
+}
+
 Bytes MakeTestEmf(int width, int height, ByteView payload) {
   Bytes emf;
   const uint32_t headerSize = 88;

@@ -8,6 +8,7 @@ namespace qv {
 class SimMetafileRenderer : public MetafileRenderer {
  public:
   std::optional<Bitmap32> Render(ByteView emfBits) override;
+  std::optional<Bitmap32> RenderStretched(ByteView emfBits, int width, int height) override;
   int renders = 0;
 };
 

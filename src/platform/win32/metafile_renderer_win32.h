@@ -14,6 +14,7 @@ class Win32MetafileRenderer : public MetafileRenderer {
   static constexpr int kMaxSide = 8192;
 
   std::optional<Bitmap32> Render(ByteView emfBits) override;
+  std::optional<Bitmap32> RenderStretched(ByteView emfBits, int width, int height) override;
 };
 
 }  // namespace qv::win32
