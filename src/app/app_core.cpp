@@ -1,14 +1,21 @@
 #include "app/app_core.h"
 
+#include "clip/clipboard_io.h"
+#include "platform/clipboard.h"
+#include "platform/sound.h"
+#include "platform/system.h"
 #include "settings/options_file.h"
 #include "util/file_io.h"
-#include "util/le_io.h"
 
 namespace qv {
 
-AppCore::AppCore(Clipboard& clipboard, MetafileRenderer& renderer, SystemServices& system,
-                 AppFolders appFolders)
-    : folders(std::move(appFolders)), clip(clipboard, renderer, system, folders.WorkFolder) {
+// The copy sound is read whole into memory; larger files are not sounds worth holding.
+constexpr uint64_t kMaxSoundFileBytes = 64u << 20;
+
+AppCore::AppCore(const Platform& platform, AppFolders appFolders)
+    : folders(std::move(appFolders)),
+      clip(platform.clipboard, platform.renderer, platform.system, folders.WorkFolder),
+      platform_(platform) {
   Slots.emplace_back();
 }
 
@@ -19,6 +26,7 @@ std::optional<std::string> AppCore::PrepareFoldersAndOptions() {
   options = loaded.options;
   firstRun = options.firstrun;
   ApplyOptionsToContext();
+  LoadCopySound();
   if (loaded.firstRunWriteFailed) return UnableToWriteMessage(folders.OptionsFile);
   return std::nullopt;
 }
@@ -27,18 +35,53 @@ void AppCore::ApplyOptionsToContext() {
   clip.workFolder = folders.WorkFolder;
   clip.write2disk = options.write2disk;
   clip.maxsize = options.maxsize;
+  clip.previews.font = TextFontFromOptions(options);
+  clip.previews.pathfiles = options.pathfiles;
+  clip.previews.pictureSize = options.pictureSize;
+}
+
+void AppCore::LoadCopySound() {
+  // A sound still playing keeps its own reference to the old buffer.
+  copySound_.reset();
+  if (!options.playsound || options.sound.empty()) return;
+  auto path = std::filesystem::u8path(options.sound);
+  if (auto bytes = ReadWholeFile(path, kMaxSoundFileBytes); bytes && !bytes->empty())
+    copySound_ = std::make_shared<const Bytes>(std::move(*bytes));
+}
+
+void AppCore::PlayCopySound() {
+  if (copySound_) platform_.sound.PlayAsync(copySound_);
+}
+
+void AppCore::MarkClipboardHandled() {
+  handledSequence_ = platform_.clipboard.SequenceNumber();
+  haveHandledSequence_ = true;
+}
+
+bool AppCore::PutOnClipboard(const TClipRec& rec) {
+  return RestoreToClipboard(platform_.clipboard, rec.GetSnapshotData());
+}
+
+void AppCore::ReleaseRecord(TClipRec& rec, bool deleteFile) {
+  if (deleteFile && rec.OnDisk && preservedFiles_.count(rec.FileName)) deleteFile = false;
+  rec.FreeSnapshotData(deleteFile);
 }
 
 std::optional<std::string> AppCore::StoreSlotsForNextStart() {
-  if (options.saveslots) return std::nullopt;  // the work folder writer is not built yet
-  // Without saved slots the next start finds an empty index; the data files of
-  // slots kept on disk go with the list.
-  for (TClipRec& rec : Slots) rec.FreeSnapshotData(true);
-  Slots.clear();
-  fs::path index = folders.WorkFolder / "slots.cfg";
-  if (!ReplaceFileAtomically(index, AsBytes("[main]\r\ncount=0\r\n")))
-    return UnableToWriteMessage(index);
-  return std::nullopt;
+  return options.saveslots ? SaveWorkSlots() : DiscardWorkSlots();
+}
+
+OwnClipboardWrite::OwnClipboardWrite(AppCore& core, uint32_t waitMilliseconds)
+    : core_(core), previous_(core.IgnoreClipboardChange), wait_(waitMilliseconds) {
+  core_.IgnoreClipboardChange = true;
+}
+
+OwnClipboardWrite::~OwnClipboardWrite() {
+  if (wait_) core_.platform_.system.Sleep(wait_);
+  core_.IgnoreClipboardChange = previous_;
+  // What the program just wrote is already in the list; a late notice of it
+  // must not make it a new slot.
+  if (!previous_) core_.MarkClipboardHandled();
 }
 
 }  // namespace qv

@@ -1,8 +1,13 @@
 #pragma once
 // The program's model, independent of any window: folders, options, the slot
-// list and the flags that keep the program's own clipboard writes out of it.
+// list, clipboard monitoring and the work folder. The main window drives it and
+// shows it.
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/folders.h"
@@ -14,30 +19,131 @@ namespace qv {
 
 class Clipboard;
 class MetafileRenderer;
+class SoundPlayer;
 class SystemServices;
+
+struct Platform {
+  Clipboard& clipboard;
+  MetafileRenderer& renderer;
+  SystemServices& system;
+  SoundPlayer& sound;
+};
 
 class AppCore {
  public:
-  AppCore(Clipboard& clipboard, MetafileRenderer& renderer, SystemServices& system,
-          AppFolders folders);
+  AppCore(const Platform& platform, AppFolders folders);
 
   AppFolders folders;
   Options options;
   bool firstRun = false;  // the first-run flag read at this start
   ClipContext clip;
+  // Oldest first; the last element is Slot 0, the clipboard. Never empty.
   TClipArr Slots;
   bool IgnoreClipboardChange = false;
   bool SuppressCopySound = false;
 
-  // Start-up: creates the folders and reads the options. Returns the message
-  // to show when the options file could not be written.
+  // Told after a clipboard change changed the list (the window redraws).
+  std::function<void()> onSlotsChanged;
+  // Runs the automatic actions for a newly captured slot.
+  std::function<void(size_t index)> onNewSlotActions;
+
+  // --- Start-up and shut-down (app_core.cpp) ---
+  // Creates the folders and reads the options. Returns the message to show
+  // when the options file could not be written.
   std::optional<std::string> PrepareFoldersAndOptions();
-  // Shut-down: stores or discards the slot list. Returns a message for a write
-  // the file system refused.
+  // Applies the options that the snapshot work reads (disk policy, previews).
+  void ApplyOptionsToContext();
+  // Reads the copy sound named by the options, when playsound is on.
+  void LoadCopySound();
+  bool CopySoundLoaded() const { return copySound_ != nullptr; }
+  // Shut-down: stores the slot list (saveslots) or discards it.
   std::optional<std::string> StoreSlotsForNextStart();
 
-  // Applies the disk policy options to the snapshot context.
-  void ApplyOptionsToContext();
+  // --- Clipboard monitoring (clip_monitor.cpp) ---
+  // A clipboard change notice.
+  void InformClipboardChange();
+  // Captures the clipboard as the new Slot 0 (or empties it).
+  void MultipleClip(bool noActions);
+
+  // --- The slot list (slot_list.cpp). Indices are list indices. ---
+  static void SetSlotCount(TClipArr& list, size_t count);
+  bool TrimSlots(size_t limit);
+  void DeleteSlot(size_t index);
+  void ClearSlots();
+  void SwapWithClipboard(size_t index);
+  void CopySlotIntoSlot0(size_t index);
+  void PutSlotOnClipboard(size_t index);
+  void MoveSlotUp(size_t index);
+  void MoveSlotDown(size_t index);
+  void RotateSlotsBack();
+  void RotateSlotsForward();
+  size_t Slot0Index() const { return Slots.size() - 1; }
+  // The commands around the operations: the clipboard writes they make are not
+  // captured, and they wait as the user interface expects.
+  void SwapCommand(size_t index);
+  void PreviousCommand();
+  void NextCommand();
+  void MoveUpCommand(size_t index);
+  void MoveDownCommand(size_t index);
+  void DeleteCommand(size_t index);
+  void ClearCommand();
+
+  // --- The work folder (work_slots.cpp) ---
+  void LoadWorkSlots();
+  std::optional<std::string> SaveWorkSlots();
+  std::optional<std::string> DiscardWorkSlots();
+  void ApplyDiskPolicy();
+
+  // --- Single slot files (slot_files.cpp) ---
+  // Writes the slot's stream to a temporary file in the work folder for an export.
+  std::optional<std::filesystem::path> PrepareSlotExport(size_t index);
+  // Moves the temporary file to the chosen name (".slot" added when missing).
+  // Returns the message to show when the file could not be written.
+  std::optional<std::string> FinishSlotExport(const std::filesystem::path& temporary,
+                                              const std::filesystem::path& chosen);
+  void CancelSlotExport(const std::filesystem::path& temporary);
+  // Puts a .slot file on the clipboard, where it is captured as a new Slot 0.
+  // Returns the message to show for a file that is not a valid slot.
+  std::optional<std::string> LoadSlotFile(const std::filesystem::path& file);
+
+  // Releases a record's data; a file the stored index still names is kept
+  // until the next exit writes a new index.
+  void ReleaseRecord(TClipRec& rec, bool deleteFile);
+
+ private:
+  friend class OwnClipboardWrite;
+  bool PutOnClipboard(const TClipRec& rec);
+  void PlayCopySound();
+  // Remembers the clipboard state the list reflects, so repeated notices of one
+  // change capture it once.
+  void MarkClipboardHandled();
+
+  Platform platform_;
+  std::shared_ptr<const Bytes> copySound_;
+  uint32_t handledSequence_ = 0;
+  bool haveHandledSequence_ = false;
+  // Files named by the index the previous exit stored: a crash before the next
+  // exit must still find them.
+  std::set<std::filesystem::path> preservedFiles_;
+};
+
+// The file name an export gets: ".slot" appended unless the chosen name has
+// that extension in any case.
+std::filesystem::path SlotExportName(const std::filesystem::path& chosen);
+
+// Marks a stretch in which the program writes the clipboard itself: nothing it
+// writes is captured. Restores the previous flag at the end, after an optional wait.
+class OwnClipboardWrite {
+ public:
+  explicit OwnClipboardWrite(AppCore& core, uint32_t waitMilliseconds = 0);
+  ~OwnClipboardWrite();
+  OwnClipboardWrite(const OwnClipboardWrite&) = delete;
+  OwnClipboardWrite& operator=(const OwnClipboardWrite&) = delete;
+
+ private:
+  AppCore& core_;
+  bool previous_;
+  uint32_t wait_;
 };
 
 }  // namespace qv

@@ -32,8 +32,7 @@ void TMainForm::OnDrawClipboard() {
 }
 
 void TMainForm::InformClipboardChange() {
-  if (!core_ || core_->IgnoreClipboardChange) return;
-  // The capture of the change into the slot list is not built yet.
+  if (core_) core_->InformClipboardChange();
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 #include <shlobj.h>
 
 #include "app/main_form_win32.h"
+#include "platform/win32/handles_win32.h"
 #include "settings/options_file.h"
 #include "util/codepage.h"
 
@@ -43,8 +44,11 @@ void TMainForm::FormCreate() {
   CreateTrayTimers();
   clipboard_.SetOwnerWindow(hwnd_);
   // 2 to 6. Folders and options.
-  core_ = std::make_unique<AppCore>(clipboard_, renderer_, system_,
+  core_ = std::make_unique<AppCore>(Platform{clipboard_, renderer_, system_, sound_},
                                     MakeAppFolders(SystemAppDataFolder()));
+  core_->onSlotsChanged = [this] {
+    if (IsWindowVisible(hwnd_)) LayoutSlots();
+  };
   if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
   const Options& o = core_->options;
   SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
@@ -55,9 +59,13 @@ void TMainForm::FormCreate() {
   // 10. Join the viewer chain without capturing the notice that joining sends.
   core_->IgnoreClipboardChange = true;
   JoinClipboardChain();
-  // 11. The slot list from the work folder.
-  LoadWorkFolder();
-  RebuildFileListViews();
+  // 11. The slot list from the work folder (file-list views are rebuilt as
+  // the slots load); the clipboard becomes Slot 0 or gets the last slot back.
+  {
+    win32::ScreenDC screen;
+    core_->clip.pixelsPerInch = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+  }
+  core_->LoadWorkSlots();
   // 12 to 15.
   core_->IgnoreClipboardChange = false;
   LayoutSlots();
@@ -108,7 +116,6 @@ void TMainForm::FormDestroy() {
   LeaveClipboardChain();
   UnregisterHotkeys();
   ReleaseTimers();
-  ReleaseCopySound();
 }
 
 void TMainForm::ShowMessage(const std::string& text) {

@@ -4,6 +4,7 @@
 // concern.
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
+#include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
 
 #include <windows.h>
@@ -46,8 +47,6 @@ class TMainForm {
   void PrepareSlotPanels() {}
   void CreateTrayTimers() {}
   void ShowTrayIcon() {}
-  void LoadWorkFolder() {}
-  void RebuildFileListViews() {}
   void LayoutSlots() {}
   void StartIconTimer() {}
   void ApplyLanguage() {}
@@ -57,7 +56,6 @@ class TMainForm {
   void EnableTrayIcon() {}
   void UnregisterHotkeys() {}
   void ReleaseTimers() {}
-  void ReleaseCopySound() {}
   void ReleaseTextFont() {}
 
   // Clipboard viewer chain (main_form_clipboard_win32.cpp).
@@ -76,6 +74,7 @@ class TMainForm {
   win32::Win32Clipboard clipboard_;
   win32::Win32MetafileRenderer renderer_;
   win32::Win32System system_;
+  win32::Win32SoundPlayer sound_;
   std::unique_ptr<AppCore> core_;
 };
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "ui/preview_settings.h"
+
 namespace qv {
 
 class Clipboard;
@@ -26,6 +28,7 @@ struct ClipContext {
   bool write2disk = true;
   uint32_t maxsize = 1000 * 1024;  // bytes; larger slots go to disk while write2disk is on
   int pixelsPerInch = 96;          // screen resolution for metafile sizes
+  PreviewSettings previews;
   // The format ids on the clipboard right after the last capture, in enumeration order.
   std::vector<uint32_t> CurrentFormats;
 

@@ -21,16 +21,6 @@ ClipboardSession::~ClipboardSession() {
 
 namespace {
 
-std::vector<uint32_t> EnumerateOpen(Clipboard& clipboard) {
-  std::vector<uint32_t> ids;
-  for (uint32_t id = clipboard.EnumFormats(0); id != 0; id = clipboard.EnumFormats(id)) {
-    // A misbehaving enumeration must not loop for ever.
-    if (std::find(ids.begin(), ids.end(), id) != ids.end()) break;
-    ids.push_back(id);
-  }
-  return ids;
-}
-
 // Puts the records back on an open, emptied clipboard; `skip` filters records.
 // Stops at the first record that is cut short.
 template <class Skip>
@@ -55,10 +45,20 @@ const FormatRecord* FindTextRecord(const SlotStreamView& view, uint32_t id) {
 
 }  // namespace
 
+std::vector<uint32_t> EnumerateOpenClipboard(Clipboard& clipboard) {
+  std::vector<uint32_t> ids;
+  for (uint32_t id = clipboard.EnumFormats(0); id != 0; id = clipboard.EnumFormats(id)) {
+    // A misbehaving enumeration must not loop for ever.
+    if (std::find(ids.begin(), ids.end(), id) != ids.end()) break;
+    ids.push_back(id);
+  }
+  return ids;
+}
+
 std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard) {
   ClipboardSession session(clipboard);
   if (!session.IsOpen()) return {};
-  return EnumerateOpen(clipboard);
+  return EnumerateOpenClipboard(clipboard);
 }
 
 Bytes CaptureClipboard(Clipboard& clipboard) {
@@ -67,7 +67,7 @@ Bytes CaptureClipboard(Clipboard& clipboard) {
   {
     ClipboardSession session(clipboard);
     if (!session.IsOpen()) return {};
-    std::vector<uint32_t> ids = EnumerateOpen(clipboard);
+    std::vector<uint32_t> ids = EnumerateOpenClipboard(clipboard);
     if (ids.empty()) return {};
     // Lock every block first so the stream is sized once and each format is
     // copied once, straight from its block.

@@ -63,5 +63,7 @@ bool ClipboardHasData(Clipboard& clipboard);
 void EmptyTheClipboard(Clipboard& clipboard);
 // The formats on the clipboard in enumeration order; empty when it cannot be opened.
 std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard);
+// The same for a clipboard the caller has open. Stops at a repeated id.
+std::vector<uint32_t> EnumerateOpenClipboard(Clipboard& clipboard);
 
 }  // namespace qv

@@ -7,16 +7,11 @@
 
 #include "clip/clip_rec.h"
 #include "settings/text_font.h"
+#include "ui/preview_settings.h"
 
 namespace qv {
 
 class MetafileRenderer;
-
-struct PreviewSettings {
-  TextFont font;           // plain text becomes rich text in this font
-  bool pathfiles = true;   // file lists show full paths
-  int pictureSize = 60;    // the picture view fits (4 x size) by (3 x size)
-};
 
 // The snapshot's text as RTF: its rich text (plus one NUL) when it has one,
 // else its plain text or its file-list text set in the text font.

@@ -1,5 +1,7 @@
 #pragma once
 // Pictures scaled down to fit a box, proportions kept, by area averaging.
+#include <cstddef>  // bitmap32.h uses size_t without including it
+
 #include "codecs/bitmap32.h"
 
 namespace qv {

@@ -54,6 +54,7 @@ Bytes DibToFile(ByteView dib) {
 }  // namespace
 
 bool SimClipboard::Open(bool withOwner) {
+  if (beforeOpen && !open_) beforeOpen();
   if (open_ || refuseAllOpens) return false;
   if (refuseOpens > 0) {
     --refuseOpens;
@@ -67,9 +68,10 @@ bool SimClipboard::Open(bool withOwner) {
 }
 
 void SimClipboard::Close() {
-  if (open_ && emptiedInSession_) Changed();
+  bool changed = open_ && emptiedInSession_;
   open_ = false;
   emptiedInSession_ = false;
+  if (changed) Changed();
 }
 
 bool SimClipboard::Empty() {
@@ -83,6 +85,7 @@ bool SimClipboard::Empty() {
 
 void SimClipboard::Changed() {
   ++sequence_;
+  if (onChange) onChange();
 }
 
 std::vector<uint32_t> SimClipboard::Formats() const {

@@ -2,6 +2,7 @@
 // An in-memory clipboard for tests. It reproduces the synthesis Windows performs
 // that the core relies on (the text family with CF_LOCALE; CF_DIB, CF_BITMAP and
 // CF_DIBV5; CF_ENHMETAFILE and CF_METAFILEPICT) and lets tests inject faults.
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -38,6 +39,13 @@ class SimClipboard : public Clipboard {
   void SetByOther(const std::vector<Item>& items);
   void SetBitmapByOther(const Bitmap32& bitmap, uint16_t bitCount = 24);  // CF_BITMAP
   void ClearByOther();
+
+  // Called after every change, as WM_DRAWCLIPBOARD reaches a viewer: at once,
+  // on the same thread, once the clipboard is closed again.
+  std::function<void()> onChange;
+  // Called at the start of every Open (a test can change the clipboard there,
+  // as another program would between two of our opens).
+  std::function<void()> beforeOpen;
 
   // Faults.
   int refuseOpens = 0;  // the next N opens fail (another process holds it)

@@ -1,0 +1,59 @@
+// Text previews: the viewer's rich text, the preview lines and the counts.
+#include "ui/previews.h"
+
+#include "clip/clipboard_io.h"
+#include "ops/rich_text.h"
+#include "platform/clipboard.h"
+#include "ui/display_numbers.h"
+#include "ui/text_stats.h"
+#include "util/codepage.h"
+
+namespace qv {
+namespace {
+
+constexpr size_t kViewerChars = 3000;
+
+// What the work control would hold after loading the snapshot's rich text.
+std::string LoadedRichText(const TClipRec& rec, const PreviewSettings& settings) {
+  std::string rtf = SnapshotToRichText(rec, settings);
+  if (!LooksLikeRtf(rtf)) rtf = EnsureRtf(rtf, settings.font);
+  return rtf;
+}
+
+}  // namespace
+
+std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings) {
+  Bytes stream = rec.GetSnapshotData();
+  if (rec.HasRichText) {
+    std::string rtf = ReadFormatText(stream, rec.RichFormat);
+    rtf.push_back('\0');
+    return rtf;
+  }
+  std::string text = rec.HasText ? ReadFormatTextUtf8(stream, CF_TEXT) : std::string{};
+  if (text.empty() && rec.HasFiles) text = FileListText(rec, settings);
+  return PlainTextToRtf(text, settings.font);
+}
+
+void MakeTextView(TClipRec& rec, const PreviewSettings& settings) {
+  std::string rtf = LoadedRichText(rec, settings);
+  rec.TextView = std::string{};
+  TextStats stats = AnalyzeText(RtfToPlainText(rtf));
+  if (stats.lineCount == 0) return;
+  rec.Preview = Utf16ToAnsi(stats.preview);
+  rec.LineCount = stats.lineCount;
+  if (stats.wordsCounted) rec.WordCount = stats.wordCount;
+  rec.CharCount = stats.charCount;
+  rec.TextView = TruncateRtf(rtf, kViewerChars);
+}
+
+void FormatCount(TClipRec& rec) {
+  rec.LineCountText = FormatCountText(rec.LineCount);
+  rec.WordCountText = FormatCountText(rec.WordCount);
+  rec.CharCountText = FormatCountText(rec.CharCount);
+}
+
+void MakeRichView(TClipRec& rec, const PreviewSettings& settings) {
+  rec.TextView = TruncateRtf(LoadedRichText(rec, settings), kViewerChars);
+}
+
+}  // namespace qv
