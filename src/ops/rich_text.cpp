@@ -49,9 +49,11 @@ void AppendTextChar(std::string& out, char16_t c, uint32_t fallbacks) {
   }
 }
 
-// A token as it was, except that a \binN claiming more bytes than the input
-// held is rewritten with the true count, so the output stays well formed.
+// A token as it was, except where that would spoil what follows: a \binN
+// claiming more bytes than the input held gets the true count, and a lone
+// backslash at the end of the input is dropped (it would escape the next brace).
 void AppendToken(std::string& out, const RtfToken& t) {
+  if (t.kind == RtfTokenKind::kControlSymbol && t.name.empty()) return;
   if (t.kind == RtfTokenKind::kBinary && (t.param < 0 || static_cast<size_t>(t.param) != t.data.size())) {
     out += "\\bin";
     AppendNumber(out, static_cast<int64_t>(t.data.size()));

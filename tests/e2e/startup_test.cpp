@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "e2e_clipboard.h"
 #include "e2e_support.h"
 #include "quorvane_process.h"
 
@@ -124,17 +125,6 @@ class TestViewer {
   HWND hwnd_ = nullptr;
   HWND next_ = nullptr;
 };
-
-void PutText(const char* text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  size_t n = strlen(text) + 1;
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, n);
-  memcpy(GlobalLock(mem), text, n);
-  GlobalUnlock(mem);
-  SetClipboardData(CF_TEXT, mem);
-  CloseClipboard();
-}
 
 TEST_F(Startup, PassesClipboardNoticesOnAndLeavesTheChainIntact) {
   TestViewer viewer;
