@@ -11,7 +11,11 @@
 #include "platform/clipboard.h"
 #include "platform/metafile_renderer.h"
 #include "store/slot_stream.h"
+#include "ops/rich_text.h"
+#include "ops/rich_text.h"
 #include "ui/display_numbers.h"
+#include "ui/previews.h"
+#include "ui/previews.h"
 
 namespace qv {
 namespace {
@@ -106,11 +110,19 @@ void MakeClipRec(TClipArr& slots, size_t index, ClipContext& ctx) {
   ClassifySnapshot(slots, index, ctx);
   TClipRec& rec = slots[index];
   rec.Kind = KindFromFlags(rec);
-  if (rec.HasPictureFlag() || rec.HasFiles) {
-    Bytes stream = rec.GetSnapshotData();
-    if (rec.HasPictureFlag()) SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
+  if (rec.HasTextFlag()) {
+    MakeTextView(rec, ctx.previews);
+    FormatCount(rec);
   }
-  if (rec.HasFiles) rec.Kind = kKindFiles;
+  if (rec.HasPictureFlag()) {
+    Bytes stream = rec.GetSnapshotData();
+    SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
+    MakePictureViews(rec, ctx.renderer, ctx.previews);
+  }
+  if (rec.HasFiles) {
+    rec.Kind = kKindFiles;
+    GetFiles(rec, ctx.previews);
+  }
   rec.SizeText = FormatSizeText(rec.Size);
 }
 
@@ -136,7 +148,9 @@ bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, ClipContext& ctx)
   Bytes sa = ra.GetSnapshotData();
   Bytes sb = rb.GetSnapshotData();
   if (ra.HasText && ReadFormatText(sa, CF_TEXT) != ReadFormatText(sb, CF_TEXT)) return false;
-  if (ra.HasRichText && ReadFormatText(sa, ra.RichFormat) != ReadFormatText(sb, rb.RichFormat))
+  // Rich text counts as equal when the text it shows is equal, whatever the markup.
+  if (ra.HasRichText && RtfToPlainText(ReadFormatText(sa, ra.RichFormat)) !=
+                            RtfToPlainText(ReadFormatText(sb, rb.RichFormat)))
     return false;
   if (ra.HasPictureFlag()) {
     SnapshotPictures pa = ReadSnapshotPictures(sa);

@@ -173,14 +173,16 @@ TEST(SlotsIdentical, FileListsCompareSortedNames) {
   EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.ctx));
 }
 
-TEST(SlotsIdentical, RichTextComparesItsText) {
+TEST(SlotsIdentical, RichTextComparesTheTextItShows) {
   ClipFixture f;
   uint32_t rtf = f.clipboard.RegisterFormat("Rich Text Format");
-  f.clipboard.SetByOther({{rtf, Ansi("{\\rtf1 \\b bold}")}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{rtf, Ansi("{\\rtf1 \\i bold}")}});
-  f.CaptureNew();
-  EXPECT_FALSE(SlotsIdentical(f.slots, 0, 1, f.ctx));
+  for (const char* doc : {"{\\rtf1 \\b same words\\par}", "{\\rtf1 \\i same words\\par}",
+                          "{\\rtf1 \\i same w\\'f6rds\\par}"}) {
+    f.clipboard.SetByOther({{rtf, Ansi(doc)}});
+    f.CaptureNew();
+  }
+  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.ctx)) << "formatting alone differs";
+  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.ctx));
 }
 
 }  // namespace
