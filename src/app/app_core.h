@@ -22,6 +22,19 @@ class MetafileRenderer;
 class SoundPlayer;
 class SystemServices;
 
+// What re-reading the options changed that the windows must follow.
+struct ReloadEffects {
+  bool opacity = false;
+  bool placement = false;
+  bool page = false;
+  bool count = false;
+  bool textViewer = false;
+  bool pictureBackground = false;
+  bool toolbarHints = false;
+  bool docking = false;
+  bool slotsRedraw = false;
+};
+
 struct Platform {
   Clipboard& clipboard;
   MetafileRenderer& renderer;
@@ -56,6 +69,9 @@ class AppCore {
   // Reads the copy sound named by the options, when playsound is on.
   void LoadCopySound();
   bool CopySoundLoaded() const { return copySound_ != nullptr; }
+  // After the settings were saved: re-reads options.cfg and applies what the
+  // model holds (count, disk policy, previews, sound).
+  ReloadEffects ReLoadOptions();
   // Shut-down: stores the slot list (saveslots) or discards it.
   std::optional<std::string> StoreSlotsForNextStart();
 

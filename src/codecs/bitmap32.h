@@ -1,5 +1,6 @@
 #pragma once
 // A 32-bit top-down bitmap: the form pictures take for comparison and scaling.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -54,7 +54,8 @@ void AppendTextChar(std::string& out, char16_t c, uint32_t fallbacks) {
 // backslash at the end of the input is dropped (it would escape the next brace).
 void AppendToken(std::string& out, const RtfToken& t) {
   if (t.kind == RtfTokenKind::kControlSymbol && t.name.empty()) return;
-  if (t.kind == RtfTokenKind::kBinary && (t.param < 0 || static_cast<size_t>(t.param) != t.data.size())) {
+  if (t.kind == RtfTokenKind::kBinary &&
+      (t.param < 0 || static_cast<size_t>(t.param) != t.data.size())) {
     out += "\\bin";
     AppendNumber(out, static_cast<int64_t>(t.data.size()));
     out += ' ';
@@ -62,6 +63,39 @@ void AppendToken(std::string& out, const RtfToken& t) {
     return;
   }
   out += t.raw;
+}
+
+// Printable ASCII that stands for itself in RTF.
+bool IsLiteral(char c) {
+  return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+}
+
+// The code point of the UTF-8 sequence at `i`, advancing `i` past it; a
+// malformed sequence gives U+FFFD for its first byte.
+char32_t NextCodePoint(std::string_view s, size_t& i) {
+  const auto b = static_cast<uint8_t>(s[i]);
+  size_t extra = b < 0x80             ? 0
+                 : (b & 0xE0) == 0xC0 ? 1
+                 : (b & 0xF0) == 0xE0 ? 2
+                 : (b & 0xF8) == 0xF0 ? 3
+                                      : 9;
+  if (extra == 0) return s[i++];
+  if (extra > 3 || i + extra >= s.size()) {
+    ++i;
+    return 0xFFFD;
+  }
+  char32_t cp = b & (0x3F >> extra);
+  for (size_t k = 1; k <= extra; ++k) {
+    const auto cont = static_cast<uint8_t>(s[i + k]);
+    if ((cont & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFD;
+    }
+    cp = (cp << 6) | (cont & 0x3F);
+  }
+  i += extra + 1;
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0xFFFD;
+  return cp;
 }
 
 bool IsBlank(char c) {
@@ -114,16 +148,29 @@ std::string PlainTextToRtf(std::string_view utf8, const TextFont& font) {
   if (font.underline) out += "\\ul";
   if (font.strike) out += "\\strike";
   out += ' ';
-  std::u16string text = Utf8ToUtf16(utf8);
-  for (size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i];
-    if (c == u'\r' || c == u'\n') {
-      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    // Most text needs no escaping: copy such runs whole.
+    size_t run = i;
+    while (run < utf8.size() && IsLiteral(utf8[run])) ++run;
+    out.append(utf8.substr(i, run - i));
+    if (run == utf8.size()) break;
+    i = run;
+    const char c = utf8[i];
+    if (c == '\r' || c == '\n') {
+      i += c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n' ? 2 : 1;
       out += "\\par\r\n";
-    } else if (c == u'\t') {
+    } else if (c == '\t') {
+      ++i;
       out += "\\tab ";
     } else {
-      AppendTextChar(out, c, 1);
+      char32_t cp = NextCodePoint(utf8, i);
+      if (cp >= 0x10000) {
+        AppendTextChar(out, static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)), 1);
+        AppendTextChar(out, static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)), 1);
+      } else {
+        AppendTextChar(out, static_cast<char16_t>(cp), 1);
+      }
     }
   }
   out += '}';

@@ -19,8 +19,8 @@ struct RtfItem {
   bool hidden = false;   // adds nothing: ignorable destination, \uN fallback, formatting
   uint32_t skipped = 0;  // kText: leading bytes eaten as the fallback of a \uN
   char16_t chars[2] = {};
-  uint8_t charCount = 0;  // characters a non-text token adds
-  bool isBreak = false;   // the token ends a line (chars is CR LF)
+  uint8_t charCount = 0;   // characters a non-text token adds
+  bool isBreak = false;    // the token ends a line (chars is CR LF)
   bool isUnicode = false;  // a \uN word (chars[0] is N)
 
   // Visible characters: one per byte of a text run, else charCount.

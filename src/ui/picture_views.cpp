@@ -22,8 +22,7 @@ std::optional<Bitmap32> FitMetafile(MetafileRenderer& renderer, ByteView emf,
 
 }  // namespace
 
-void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer,
-                      const PreviewSettings& settings) {
+void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings) {
   const int viewWidth = 4 * settings.pictureSize;
   const int viewHeight = 3 * settings.pictureSize;
   Bytes stream = rec.GetSnapshotData();
@@ -38,8 +37,8 @@ void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer,
   if (!pictures.metafile) return;
   auto natural = renderer.Render(*pictures.metafile);
   if (!natural) return;
-  rec.Thumbnail = FitMetafile(renderer, *pictures.metafile, *natural, kThumbnailWidth,
-                              kThumbnailHeight);
+  rec.Thumbnail =
+      FitMetafile(renderer, *pictures.metafile, *natural, kThumbnailWidth, kThumbnailHeight);
   rec.PictureView = FitMetafile(renderer, *pictures.metafile, *natural, viewWidth, viewHeight);
 }
 

@@ -49,7 +49,8 @@ TextStats AnalyzeText(std::u16string_view text) {
       }
     }
     pos = end;
-    if (pos < text.size()) pos += text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n' ? 2 : 1;
+    if (pos < text.size())
+      pos += text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n' ? 2 : 1;
   }
   stats.lineCount = Saturate(lines);
   stats.wordsCounted = countWords;

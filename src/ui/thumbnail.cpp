@@ -67,7 +67,8 @@ Bitmap32 MakeThumbnail(const Bitmap32& picture, int maxWidth, int maxHeight) {
   if (!fit.scaled || picture.width <= 0 || picture.height <= 0) return picture;
   const std::vector<Span> cols = Boxes(picture.width, fit.width);
   const std::vector<Span> rows = Boxes(picture.height, fit.height);
-  Bitmap32 out{fit.width, fit.height, std::vector<uint32_t>(static_cast<size_t>(fit.width) * fit.height)};
+  Bitmap32 out{fit.width, fit.height,
+               std::vector<uint32_t>(static_cast<size_t>(fit.width) * fit.height)};
   // One pass over the rows of each box, summing every target column at once.
   std::vector<uint64_t> sums(static_cast<size_t>(fit.width) * 3);
   for (int j = 0; j < fit.height; ++j) {

@@ -135,6 +135,8 @@ TEST(PlainTextToRtf, RoundTripsTheText) {
   EXPECT_EQ(Plain(PlainTextToRtf("", font)), u"");
   EXPECT_EQ(Plain(PlainTextToRtf("a\r\n\r\n", font)), u"a\r\n\r\n") << "final breaks kept";
   EXPECT_EQ(Plain(PlainTextToRtf("\x01x", font)), u"\x01x") << "control characters";
+  EXPECT_EQ(Plain(PlainTextToRtf("a\x80\xC3(\xE2\x82", font)), u"a\uFFFD\uFFFD(\uFFFD\uFFFD")
+      << "malformed UTF-8: one replacement per bad byte";
 }
 
 TEST(PlainTextToRtf, SetsTheFontAndEscapes) {
@@ -176,7 +178,8 @@ TEST(TruncateRtf, KeepsFormattingAndClosesGroups) {
   EXPECT_EQ(TruncateRtf("{\\rtf1 a{\\pict\\bin99 xy", 5), "{\\rtf1 a{\\pict\\bin2 xy}}")
       << "a lying \\bin count is corrected";
   EXPECT_EQ(TruncateRtf("no document", 5), "");
-  EXPECT_EQ(TruncateRtf("{\\rtf1 a\\", 5), "{\\rtf1 a}") << "a lone backslash would escape the brace";
+  EXPECT_EQ(TruncateRtf("{\\rtf1 a\\", 5), "{\\rtf1 a}")
+      << "a lone backslash would escape the brace";
 }
 
 TEST(MapRtfText, RewritesOnlyText) {
@@ -188,8 +191,9 @@ TEST(MapRtfText, RewritesOnlyText) {
   std::string doc =
       "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\b bold\\b0 caf\\'e9 {\\*\\x hidden} \\u228?x \\{y\\}}";
   std::string mapped = MapRtfText(doc, upper);
-  EXPECT_EQ(mapped,
-            "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\b BOLD\\b0 CAF\\u201? {\\*\\x hidden} \\u196 ?X \\{Y\\}}");
+  EXPECT_EQ(
+      mapped,
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\b BOLD\\b0 CAF\\u201? {\\*\\x hidden} \\u196 ?X \\{Y\\}}");
   EXPECT_EQ(Plain(mapped), u"BOLDCAFÉ  ÄX {Y}");
 
   std::u16string seen;
@@ -200,15 +204,12 @@ TEST(MapRtfText, RewritesOnlyText) {
   EXPECT_EQ(seen, u"a\r\nb\tc") << "breaks and tabs are visited but kept";
   EXPECT_EQ(Plain(MapRtfText("{\\rtf1 a\\par b\\tab c}", [](char16_t) { return u'z'; })),
             u"z\r\nz\tz");
-  EXPECT_EQ(Plain(MapRtfText("{\\rtf1\\uc0 a1}", [](char16_t c) {
-              return c == u'a' ? u'€' : c;
-            })),
+  EXPECT_EQ(Plain(MapRtfText("{\\rtf1\\uc0 a1}", [](char16_t c) { return c == u'a' ? u'€' : c; })),
             u"€1")
       << "no fallback: the number is delimited";
-  EXPECT_EQ(Plain(MapRtfText("{\\rtf1\\uc900000 ab}", [](char16_t c) {
-              return c == u'a' ? u'€' : c;
-            })),
-            u"€b")
+  EXPECT_EQ(
+      Plain(MapRtfText("{\\rtf1\\uc900000 ab}", [](char16_t c) { return c == u'a' ? u'€' : c; })),
+      u"€b")
       << "an absurd \\uc gets no matching run of fallbacks";
 }
 

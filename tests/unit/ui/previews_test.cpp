@@ -84,8 +84,8 @@ TEST_F(TextPreview, FiveLongLinesGiveThreeCutLines) {
   std::u16string lines[5];
   for (int i = 0; i < 5; ++i) lines[i] = std::u16string(80, static_cast<char16_t>(u'a' + i));
   TClipRec& rec = CopyWide(Joined({lines[0], lines[1], lines[2], lines[3], lines[4]}));
-  std::string cut = std::string(50, 'a') + "\r\n" + std::string(50, 'b') + "\r\n" +
-                    std::string(50, 'c');
+  std::string cut =
+      std::string(50, 'a') + "\r\n" + std::string(50, 'b') + "\r\n" + std::string(50, 'c');
   EXPECT_EQ(rec.Preview, cut);
   EXPECT_EQ(rec.LineCount, 5u);
   EXPECT_EQ(rec.WordCount, 5u);
