@@ -62,8 +62,14 @@ bool AppCore::PutOnClipboard(const TClipRec& rec) {
   return RestoreToClipboard(platform_.clipboard, rec.GetSnapshotData());
 }
 
+bool AppCore::IsPreserved(const std::filesystem::path& file) const {
+  if (preservedFiles_.empty() || file.parent_path() != folders.WorkFolder) return false;
+  std::u8string name = file.filename().u8string();
+  return preservedFiles_.count(std::string(name.begin(), name.end())) != 0;
+}
+
 void AppCore::ReleaseRecord(TClipRec& rec, bool deleteFile) {
-  if (deleteFile && rec.OnDisk && preservedFiles_.count(rec.FileName)) deleteFile = false;
+  if (deleteFile && rec.OnDisk && IsPreserved(rec.FileName)) deleteFile = false;
   rec.FreeSnapshotData(deleteFile);
 }
 

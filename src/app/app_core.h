@@ -133,6 +133,7 @@ class AppCore {
   // Remembers the clipboard state the list reflects, so repeated notices of one
   // change capture it once.
   void MarkClipboardHandled();
+  bool IsPreserved(const std::filesystem::path& file) const;
 
   Platform platform_;
   std::shared_ptr<const Bytes> copySound_;
@@ -140,7 +141,7 @@ class AppCore {
   bool haveHandledSequence_ = false;
   // Files named by the index the previous exit stored: a crash before the next
   // exit must still find them.
-  std::set<std::filesystem::path> preservedFiles_;
+  std::set<std::string> preservedFiles_;  // names in the work folder
 };
 
 // The file name an export gets: ".slot" appended unless the chosen name has

@@ -41,7 +41,7 @@ void AppCore::LoadWorkSlots() {
   const auto& work = folders.WorkFolder;
   const std::vector<SlotFileNames> stored =
       ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
-  std::vector<std::filesystem::path> keep;
+  std::set<std::string> keep;
   std::set<std::string> usedDataFiles;
   TClipArr loaded;
   loaded.reserve(stored.size());
@@ -68,11 +68,11 @@ void AppCore::LoadWorkSlots() {
     if (rec.HasPictureFlag()) MakePictureViews(rec, platform_.renderer, clip.previews);
     if (rec.HasTextFlag()) MakeRichView(rec, clip.previews);
     if (rec.HasFiles) GetFiles(rec, clip.previews);
-    keep.push_back(attributesPath);
-    keep.push_back(dataPath);
+    keep.insert(names.attributes);
+    keep.insert(names.data);
     loaded.push_back(std::move(rec));
   }
-  preservedFiles_.insert(keep.begin(), keep.end());
+  preservedFiles_ = keep;
   // Files no index names and no slot uses (left by a crash) go now.
   RemoveUnnamedSlotFiles(work, keep);
 
@@ -95,7 +95,7 @@ void AppCore::LoadWorkSlots() {
 std::optional<std::string> AppCore::SaveWorkSlots() {
   const auto& work = folders.WorkFolder;
   std::vector<SlotFileNames> names;
-  std::vector<std::filesystem::path> keep;
+  std::set<std::string> keep;
   for (const TClipRec& rec : Slots) {
     if (rec.Kind == kKindEmpty) continue;  // an empty Slot 0 is not stored
     std::filesystem::path dataPath;
@@ -111,8 +111,8 @@ std::optional<std::string> AppCore::SaveWorkSlots() {
     if (!WriteWholeFile(attributesPath, WriteSlotAttributes(rec)))
       return UnableToWriteMessage(attributesPath);
     names.push_back({NameOf(dataPath), NameOf(attributesPath)});
-    keep.push_back(dataPath);
-    keep.push_back(attributesPath);
+    keep.insert(names.back().data);
+    keep.insert(names.back().attributes);
   }
   const auto index = work / kSlotIndexName;
   if (!ReplaceFileAtomically(index, AsBytes(MakeSlotIndex(names).Text())))
@@ -150,7 +150,7 @@ void AppCore::ApplyDiskPolicy() {
     } else if (!disk && rec.OnDisk) {
       auto data = ReadWholeFile(rec.FileName);
       if (!data) continue;
-      if (!preservedFiles_.count(rec.FileName)) RemoveFile(rec.FileName);
+      if (!IsPreserved(rec.FileName)) RemoveFile(rec.FileName);
       rec.Data = std::move(*data);
       rec.OnDisk = false;
       rec.FileName.clear();

@@ -115,7 +115,7 @@ void MakeClipRec(TClipArr& slots, size_t index, ClipContext& ctx) {
     FormatCount(rec);
   }
   if (rec.HasPictureFlag()) {
-    Bytes stream = rec.GetSnapshotData();
+    SnapshotBytes stream = rec.ReadSnapshot();
     SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
     MakePictureViews(rec, ctx.renderer, ctx.previews);
   }
@@ -145,8 +145,8 @@ bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, ClipContext& ctx)
   // The cheap attributes agree; only now read the streams.
   const bool needStreams = ra.HasTextFlag() || ra.HasPictureFlag() || ra.HasFiles;
   if (!needStreams) return true;
-  Bytes sa = ra.GetSnapshotData();
-  Bytes sb = rb.GetSnapshotData();
+  SnapshotBytes sa = ra.ReadSnapshot();
+  SnapshotBytes sb = rb.ReadSnapshot();
   if (ra.HasText && ReadFormatText(sa, CF_TEXT) != ReadFormatText(sb, CF_TEXT)) return false;
   // Rich text counts as equal when the text it shows is equal, whatever the markup.
   if (ra.HasRichText && RtfToPlainText(ReadFormatText(sa, ra.RichFormat)) !=

@@ -65,6 +65,11 @@ Bytes TClipRec::GetSnapshotData() const {
   return Data ? *Data : Bytes{};
 }
 
+SnapshotBytes TClipRec::ReadSnapshot() const {
+  if (OnDisk) return SnapshotBytes::Own(GetSnapshotData());
+  return Data ? SnapshotBytes::Borrow(*Data) : SnapshotBytes();
+}
+
 void CopySnapshot(TClipRec& dest, const TClipRec& source) {
   dest.ClearSnapshot();
   dest.Data.reset();

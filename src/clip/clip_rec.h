@@ -24,6 +24,32 @@ enum SlotKind : uint8_t {
   kKindFiles = 5,
 };
 
+// A slot's stream for reading: a view of the record's memory stream, or the
+// bytes read from its data file. Empty when there is none.
+class SnapshotBytes {
+ public:
+  SnapshotBytes() = default;
+  static SnapshotBytes Borrow(ByteView stream) {
+    SnapshotBytes s;
+    s.borrowed_ = stream;
+    s.isBorrowed_ = true;
+    return s;
+  }
+  static SnapshotBytes Own(Bytes stream) {
+    SnapshotBytes s;
+    s.owned_ = std::move(stream);
+    return s;
+  }
+  ByteView view() const { return isBorrowed_ ? borrowed_ : ByteView(owned_); }
+  operator ByteView() const { return view(); }  // NOLINT: reads like the stream itself
+  bool empty() const { return view().empty(); }
+
+ private:
+  Bytes owned_;
+  ByteView borrowed_;
+  bool isBorrowed_ = false;
+};
+
 class TClipRec {
  public:
   TClipRec() = default;
@@ -74,6 +100,9 @@ class TClipRec {
   // A copy of the stream. Empty when the record holds none or its data file
   // has disappeared or cannot be read: such a slot reads as empty.
   Bytes GetSnapshotData() const;
+  // The same without copying a stream held in memory. The record must outlive
+  // the result and keep its stream meanwhile.
+  SnapshotBytes ReadSnapshot() const;
 };
 
 using TClipArr = std::vector<TClipRec>;

@@ -133,20 +133,23 @@ std::string ReadFormatText(ByteView stream, uint32_t id) {
   return CharsFromBytes(rec->data);
 }
 
-std::string ReadFormatTextUtf8(ByteView stream, uint32_t id) {
+std::string ReadFormatTextUtf8(ByteView stream, uint32_t id, size_t maxUnits) {
   auto view = ParseSlotStream(stream);
   if (!view) return {};
+  auto prefix = [&](ByteView data, size_t unitSize) {
+    return maxUnits < data.size() / unitSize ? data.first(maxUnits * unitSize) : data;
+  };
   if (id == CF_TEXT || id == CF_UNICODETEXT) {
     for (const FormatRecord& rec : view->records) {
-      if (rec.id == CF_UNICODETEXT) return Utf16ToUtf8(Utf16FromBytes(rec.data));
+      if (rec.id == CF_UNICODETEXT) return Utf16ToUtf8(Utf16FromBytes(prefix(rec.data, 2)));
     }
     for (const FormatRecord& rec : view->records) {
-      if (rec.id == CF_TEXT) return AnsiToUtf8(CharsFromBytes(rec.data));
+      if (rec.id == CF_TEXT) return AnsiToUtf8(CharsFromBytes(prefix(rec.data, 1)));
     }
     return {};
   }
   const FormatRecord* rec = FindTextRecord(*view, id);
-  return rec ? CharsFromBytes(rec->data) : std::string{};
+  return rec ? CharsFromBytes(prefix(rec->data, 1)) : std::string{};
 }
 
 std::vector<std::string> ReadFileList(ByteView stream) {

@@ -45,7 +45,8 @@ SnapshotPictures ReadSnapshotPictures(ByteView stream);
 std::string ReadFormatText(ByteView stream, uint32_t id);
 // As ReadFormatText but loses no character: UTF-8, taken from CF_UNICODETEXT
 // wherever it stands when the stream has it, else from CF_TEXT.
-std::string ReadFormatTextUtf8(ByteView stream, uint32_t id);
+// maxUnits limits the text read to about that many UTF-16 units.
+std::string ReadFormatTextUtf8(ByteView stream, uint32_t id, size_t maxUnits = SIZE_MAX);
 // File names of the CF_HDROP record (UTF-8), empty when there is none.
 std::vector<std::string> ReadFileList(ByteView stream);
 

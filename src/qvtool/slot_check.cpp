@@ -18,7 +18,9 @@ std::string Num(uint64_t n) {
 std::string VersionText(uint32_t bits) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", static_cast<double>(std::bit_cast<float>(bits)));
-  return text;
+  std::string out = text;
+  if (out.find_first_not_of("-0123456789") == std::string::npos) out += ".0";
+  return out;
 }
 
 // Walks the parts the header announces and names the first one that does not fit.

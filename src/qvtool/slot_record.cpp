@@ -4,6 +4,7 @@
 
 #include "clip/classify.h"
 #include "clip/clip_context.h"
+#include "platform/clipboard.h"
 #include "qvtool/format_namer.h"
 #include "util/codepage.h"
 

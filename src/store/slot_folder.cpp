@@ -1,18 +1,30 @@
 #include "store/slot_folder.h"
 
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 namespace qv {
 
 std::vector<SlotFileNames> ReadSlotIndex(const IniDocument& index) {
   auto count = static_cast<uint16_t>(IniInteger(index, "main", "count", 0));
-  std::vector<SlotFileNames> slots;
-  slots.reserve(count);
-  for (uint32_t k = 1; k <= count; ++k) {
-    std::string section = "slot" + std::to_string(k);
-    slots.push_back({IniString(index, section, "data", ""), IniString(index, section, "set", "")});
-  }
+  std::vector<SlotFileNames> slots(count);
+  std::vector<uint8_t> seen(count, 0);  // first match wins: bit 1 data, bit 2 set
+  // One pass over the file: an index of a thousand slots is read in linear time.
+  index.ForEachEntry([&](std::string_view section, std::string_view key, std::string_view value) {
+    if (section.size() < 5 || !EqualsNoCase(section.substr(0, 4), "slot")) return;
+    uint32_t k = 0;
+    for (char c : section.substr(4)) {
+      if (c < '0' || c > '9' || k > 100000) return;
+      k = k * 10 + static_cast<uint32_t>(c - '0');
+    }
+    if (k == 0 || k > count) return;
+    uint8_t bit = EqualsNoCase(key, "data") ? 1 : EqualsNoCase(key, "set") ? 2 : 0;
+    if (!bit || (seen[k - 1] & bit)) return;
+    seen[k - 1] |= bit;
+    std::string v(value.substr(0, kIniMaxString));
+    (bit == 1 ? slots[k - 1].data : slots[k - 1].attributes) = std::move(v);
+  });
   return slots;
 }
 
@@ -40,7 +52,7 @@ bool IsSlotFileName(const std::string& name) {
 }
 
 void RemoveUnnamedSlotFiles(const std::filesystem::path& folder,
-                            const std::vector<std::filesystem::path>& keep) {
+                            const std::set<std::string>& keep) {
   std::error_code ec;
   std::vector<std::filesystem::path> doomed;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
@@ -48,8 +60,8 @@ void RemoveUnnamedSlotFiles(const std::filesystem::path& folder,
     if (!it->is_regular_file(ec)) continue;
     const auto& path = it->path();
     std::u8string name = path.filename().u8string();
-    if (!IsSlotFileName(std::string(name.begin(), name.end()))) continue;
-    if (std::find(keep.begin(), keep.end(), path) != keep.end()) continue;
+    std::string plain(name.begin(), name.end());
+    if (!IsSlotFileName(plain) || keep.count(plain)) continue;
     doomed.push_back(path);
   }
   for (const auto& path : doomed) std::filesystem::remove(path, ec);

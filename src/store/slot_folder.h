@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,9 @@ IniDocument MakeSlotIndex(const std::vector<SlotFileNames>& slots,
 bool IsPlainFileName(const std::string& name);
 // Whether a file name is one the program creates in slot folders ("123.dat").
 bool IsSlotFileName(const std::string& name);
-// Removes the slot files of the folder that are not in `keep` (the index and
+// Removes the slot files of the folder whose names are not in `keep` (the index and
 // anything the program did not create stay).
 void RemoveUnnamedSlotFiles(const std::filesystem::path& folder,
-                            const std::vector<std::filesystem::path>& keep);
+                            const std::set<std::string>& keep);
 
 }  // namespace qv

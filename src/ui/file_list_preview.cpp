@@ -53,7 +53,7 @@ std::string DisplayFileName(std::string_view path, bool showPaths) {
 }
 
 void GetFiles(TClipRec& rec, const PreviewSettings& settings) {
-  std::vector<std::string> names = ReadFileList(rec.GetSnapshotData());
+  std::vector<std::string> names = ReadFileList(rec.ReadSnapshot());
   std::string preview, lines;
   for (size_t i = 0; i < names.size(); ++i) {
     std::string name = ListedName(std::move(names[i]), settings.pathfiles);
@@ -72,7 +72,7 @@ void GetFiles(TClipRec& rec, const PreviewSettings& settings) {
 std::string FileListText(const TClipRec& rec, const PreviewSettings& settings) {
   std::string text;
   bool first = true;
-  for (std::string& name : ReadFileList(rec.GetSnapshotData())) {
+  for (std::string& name : ReadFileList(rec.ReadSnapshot())) {
     if (!first) text += "\r\n";
     first = false;
     text += ListedName(std::move(name), settings.pathfiles);

@@ -25,7 +25,7 @@ std::optional<Bitmap32> FitMetafile(MetafileRenderer& renderer, ByteView emf,
 void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings) {
   const int viewWidth = 4 * settings.pictureSize;
   const int viewHeight = 3 * settings.pictureSize;
-  Bytes stream = rec.GetSnapshotData();
+  SnapshotBytes stream = rec.ReadSnapshot();
   SnapshotPictures pictures = ReadSnapshotPictures(stream);
   if (rec.HasBitmap && pictures.bitmap) {
     if (auto bitmap = DecodeBmp(*pictures.bitmap)) {

@@ -23,7 +23,7 @@ std::string LoadedRichText(const TClipRec& rec, const PreviewSettings& settings)
 }  // namespace
 
 std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings) {
-  Bytes stream = rec.GetSnapshotData();
+  SnapshotBytes stream = rec.ReadSnapshot();
   if (rec.HasRichText) {
     std::string rtf = ReadFormatText(stream, rec.RichFormat);
     rtf.push_back('\0');
@@ -53,7 +53,21 @@ void FormatCount(TClipRec& rec) {
 }
 
 void MakeRichView(TClipRec& rec, const PreviewSettings& settings) {
-  rec.TextView = TruncateRtf(LoadedRichText(rec, settings), kViewerChars);
+  if (rec.HasRichText || !rec.HasText) {
+    rec.TextView = TruncateRtf(LoadedRichText(rec, settings), kViewerChars);
+    return;
+  }
+  // Plain text: the viewer keeps 3000 characters, and the first 3000 code
+  // points always make at least that many, so the rest need not be converted.
+  std::string text = ReadFormatTextUtf8(rec.ReadSnapshot(), CF_TEXT, kViewerChars + 1);
+  size_t codePoints = 0, cut = 0;
+  while (cut < text.size() && codePoints < kViewerChars) {
+    if ((static_cast<unsigned char>(text[cut]) & 0xC0) != 0x80) ++codePoints;
+    ++cut;
+  }
+  while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
+  text.resize(cut);
+  rec.TextView = TruncateRtf(PlainTextToRtf(text, settings.font), kViewerChars);
 }
 
 }  // namespace qv

@@ -59,10 +59,16 @@ void InstallAnsiCodePage(const AnsiCodePage& codePage) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
+  // Written through a pointer into a buffer of the largest possible size, then
+  // cut: this runs over every captured text.
+  std::string out(text.size() * 3, '\0');
+  char* p = out.data();
   for (size_t i = 0; i < text.size(); ++i) {
     uint32_t cp = text[i];
+    if (cp < 0x80) {
+      *p++ = static_cast<char>(cp);
+      continue;
+    }
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
         text[i + 1] <= 0xDFFF) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
@@ -70,22 +76,21 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = 0xFFFD;  // a lone surrogate
     }
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    if (cp < 0x800) {
+      *p++ = static_cast<char>(0xC0 | (cp >> 6));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *p++ = static_cast<char>(0xE0 | (cp >> 12));
+      *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {  // two UTF-16 units became four bytes: still within 3 per unit
+      *p++ = static_cast<char>(0xF0 | (cp >> 18));
+      *p++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
+  out.resize(static_cast<size_t>(p - out.data()));
   return out;
 }
 
@@ -159,14 +164,11 @@ std::string Utf8ToAnsi(std::string_view text) {
 }
 
 std::u16string Utf16FromBytes(ByteView bytes) {
-  std::u16string out;
-  size_t chars = bytes.size() / 2;
-  out.reserve(chars);
-  for (size_t i = 0; i < chars; ++i) {
-    char16_t c = LoadU16(&bytes[2 * i]);
-    if (c == 0) break;
-    out.push_back(c);
-  }
+  size_t chars = 0;
+  const size_t available = bytes.size() / 2;
+  while (chars < available && (bytes[2 * chars] | bytes[2 * chars + 1]) != 0) ++chars;
+  std::u16string out(chars, u'\0');
+  for (size_t i = 0; i < chars; ++i) out[i] = LoadU16(&bytes[2 * i]);
   return out;
 }
 

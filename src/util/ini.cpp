@@ -16,16 +16,6 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 // "[name]" gives name; anything else nullopt.
 std::optional<std::string_view> SectionName(std::string_view line) {
   line = Trim(line);
@@ -33,6 +23,13 @@ std::optional<std::string_view> SectionName(std::string_view line) {
   size_t close = line.find(']');
   if (close == std::string_view::npos) return std::nullopt;
   return Trim(line.substr(1, close - 1));
+}
+
+// Matching quotes around a value are not part of it.
+std::string_view Unquote(std::string_view v) {
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    return v.substr(1, v.size() - 2);
+  return v;
 }
 
 bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
@@ -44,6 +41,16 @@ bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_vie
 }
 
 }  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
 
 IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument doc;
@@ -71,7 +78,7 @@ std::string IniDocument::Text() const {
 size_t IniDocument::FindSection(std::string_view section) const {
   for (size_t i = 0; i < lines_.size(); ++i) {
     auto name = SectionName(lines_[i]);
-    if (name && EqualNoCase(*name, section)) return i;
+    if (name && EqualsNoCase(*name, section)) return i;
   }
   return std::string::npos;
 }
@@ -85,13 +92,23 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
   if (s == std::string::npos) return std::nullopt;
   for (size_t i = s + 1; i < lines_.size() && !SectionName(lines_[i]); ++i) {
     std::string_view k, v;
-    if (!SplitKeyValue(lines_[i], k, v) || !EqualNoCase(k, key)) continue;
-    // Matching quotes around a value are not part of it.
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-      v = v.substr(1, v.size() - 2);
-    return std::string(v);
+    if (!SplitKeyValue(lines_[i], k, v) || !EqualsNoCase(k, key)) continue;
+    return std::string(Unquote(v));
   }
   return std::nullopt;
+}
+
+void IniDocument::ForEachEntry(
+    const std::function<void(std::string_view, std::string_view, std::string_view)>& visit) const {
+  std::optional<std::string_view> section;
+  for (const std::string& line : lines_) {
+    if (auto name = SectionName(line)) {
+      section = name;
+      continue;
+    }
+    std::string_view k, v;
+    if (section && SplitKeyValue(line, k, v)) visit(*section, k, Unquote(v));
+  }
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
@@ -118,7 +135,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
   size_t i = s + 1;
   for (; i < lines_.size() && !SectionName(lines_[i]); ++i) {
     std::string_view k, v;
-    if (SplitKeyValue(lines_[i], k, v) && EqualNoCase(k, key)) {
+    if (SplitKeyValue(lines_[i], k, v) && EqualsNoCase(k, key)) {
       lines_[i] = line;
       return;
     }

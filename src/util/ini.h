@@ -26,12 +26,20 @@ class IniDocument {
   void EraseSection(std::string_view section);
   std::vector<std::string> Keys(std::string_view section) const;
   bool HasSection(std::string_view section) const;
+  // Every key=value line in file order, with its section (values trimmed and
+  // unquoted as Get returns them). Lines before the first section are skipped.
+  void ForEachEntry(
+      const std::function<void(std::string_view section, std::string_view key,
+                               std::string_view value)>& visit) const;
 
  private:
   // Index of the section header line, or npos.
   size_t FindSection(std::string_view section) const;
   std::vector<std::string> lines_;
 };
+
+// ASCII case-insensitive comparison, as section and key names compare.
+bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Longest string value read; longer values are cut.
 inline constexpr size_t kIniMaxString = 2047;

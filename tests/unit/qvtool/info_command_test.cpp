@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include "qvtool/format_namer.h"
+#include "tool_fixture.h"
+
+namespace qv {
+namespace {
+
+using ::testing::HasSubstr;
+using test::Ansi;
+using test::ToolFixture;
+using test::Wide;
+
+TEST(QvtoolInfo, TextSlotAttributesAsLinesAndJson) {
+  ToolFixture f;
+  auto slot = f.SaveSlot("text.slot", {{CF_TEXT, Ansi("Hello world\r\nsecond line")}});
+  auto result = f.Run("info", slot);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.out,
+            "Kind: 1 (text)\n"
+            "HasText: yes\nHasRichText: no\nHasBitmap: no\nHasMetafile: no\nHasFiles: no\n"
+            "HasSound: no\n"
+            "Preview: Hello world / second line\n"
+            "LineCount: 2\nWordCount: 4\nCharCount: 22\n"
+            "LineCountText: 2\nWordCountText: 4\nCharCountText: 22\n"
+            "RichFormat: 0\nSize: 148\nSizeText: 148 B\nPictWidth: 0\nPictHeight: 0\n");
+  EXPECT_EQ(f.Run("info", slot, true).out,
+            R"({"Kind":1,"HasText":true,"HasRichText":false,"HasBitmap":false,"HasMetafile":false,)"
+            R"("HasFiles":false,"HasSound":false,"Preview":"Hello world\u000D\u000Asecond line",)"
+            R"("LineCount":2,"WordCount":4,"CharCount":22,"LineCountText":"2","WordCountText":"4",)"
+            R"("CharCountText":"22","RichFormat":0,"Size":148,"SizeText":"148 B","PictWidth":0,)"
+            R"("PictHeight":0})"
+            "\n");
+}
+
+TEST(QvtoolInfo, PreviewIsEscapedInJson) {
+  ToolFixture f;
+  auto slot = f.SaveSlot("quote.slot", {{CF_TEXT, Ansi("say \"hi\" C:\\dir\tx\x01y")}});
+  EXPECT_THAT(f.Run("info", slot, true).out,
+              HasSubstr(R"("Preview":"say \"hi\" C:\\dir\u0009x\u0001y",)"));
+  EXPECT_THAT(f.Run("info", slot).out, HasSubstr("Preview: say \"hi\" C:\\dir\tx y\n"))
+      << "the text form keeps the preview on one line";
+}
+
+TEST(QvtoolInfo, NonAsciiPreviewIsUtf8) {
+  ToolFixture f;
+  auto slot = f.SaveSlot("u.slot", {{CF_UNICODETEXT, Wide(u"Grüße €uro 日本")}});
+  // The preview is held in the ANSI code page: what it cannot hold reads as '?'.
+  EXPECT_THAT(f.Run("info", slot, true).out, HasSubstr(R"("Preview":"Grüße €uro ??",)"));
+  EXPECT_THAT(f.Run("info", slot).out, HasSubstr("CharCount: 13\n"));
+}
+
+TEST(QvtoolInfo, PicturesGiveKindAndSize) {
+  ToolFixture f;
+  f.clipboard.SetBitmapByOther(test::Picture(40, 30));
+  auto bitmap = f.Write("b.slot", CaptureClipboard(f.clipboard));
+  auto out = f.Run("info", bitmap, true).out;
+  EXPECT_THAT(out, HasSubstr(R"("Kind":2,"HasText":false,"HasRichText":false,"HasBitmap":true,)"));
+  EXPECT_THAT(out, HasSubstr(R"("PictWidth":40,"PictHeight":30})"));
+
+  auto both = f.SaveSlot("tm.slot", {{CF_TEXT, Ansi("caption")},
+                                     {CF_ENHMETAFILE, MakeTestEmf(96, 48, Bytes{})}});
+  out = f.Run("info", both).out;
+  EXPECT_THAT(out, HasSubstr("Kind: 3 (text+picture)\n"));
+  EXPECT_THAT(out, HasSubstr("HasMetafile: yes\n"));
+  EXPECT_THAT(out, HasSubstr("PictWidth: 96\nPictHeight: 48\n"));
+}
+
+// Registered ids carry no name in the file: rich text is known by its content.
+TEST(QvtoolInfo, RegisteredFormatsAreNamedByContent) {
+  ToolFixture f;
+  const uint32_t rtf = f.clipboard.RegisterFormat("Rich Text Format");
+  const uint32_t other = f.clipboard.RegisterFormat("Private Stuff");
+  auto slot = f.SaveSlot("rtf.slot", {{other, Bytes{1, 2, 3}},
+                                      {rtf, Ansi("{\\rtf1\\ansi Hello {\\b bold}\\par next}")}});
+  auto info = f.Run("info", slot).out;
+  EXPECT_THAT(info, HasSubstr("Kind: 1 (text)\nHasText: no\nHasRichText: yes\n"));
+  EXPECT_THAT(info, HasSubstr("Preview: Hello bold / next\n"));
+  EXPECT_THAT(info, HasSubstr("RichFormat: " + std::to_string(rtf) + "\n"));
+  auto check = f.Run("check", slot).out;
+  EXPECT_THAT(check, HasSubstr("id " + std::to_string(other) + " UNKNOWN_FORMAT, 3 bytes"));
+  EXPECT_THAT(check, HasSubstr("id " + std::to_string(rtf) + " Rich Text Format,"));
+
+  auto binary = f.SaveSlot("other.slot", {{other, Bytes{1, 2, 3}}});
+  EXPECT_THAT(f.Run("info", binary).out, HasSubstr("Kind: 4 (other)\n"));
+}
+
+TEST(FormatNamer, SystemNamesWinAndContentFillsTheGaps) {
+  Bytes rtf = Ansi("{\\rtf1 x}");
+  std::vector<FormatRecord> records = {{0xC000, rtf}, {0xC001, rtf}, {0xC002, Bytes{1}}};
+  SimClipboard system;
+  ASSERT_EQ(system.RegisterFormat("HTML Format"), 0xC000u);
+  tool::FormatNamer namer(records, &system);
+  EXPECT_EQ(namer.RegisteredName(0xC000), "HTML Format");
+  EXPECT_EQ(namer.RegisteredName(0xC001), "Rich Text Format");
+  EXPECT_EQ(namer.RegisteredName(0xC002), std::nullopt);
+  EXPECT_EQ(namer.RegisteredName(CF_TEXT), std::nullopt) << "standard ids keep fixed names";
+  tool::FormatNamer alone(records, nullptr);
+  EXPECT_EQ(alone.RegisteredName(0xC000), "Rich Text Format");
+}
+
+TEST(QvtoolInfo, InvalidFileIsRefusedWithTheReason) {
+  ToolFixture f;
+  Bytes stream = f.Capture({{CF_TEXT, Ansi("abc")}});
+  stream.resize(stream.size() - 1);
+  auto result = f.Run("info", f.Write("cut.slot", stream), true);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_THAT(result.err, HasSubstr("cut.slot: not a valid slot file: record 4 of 4 (format 7)"));
+}
+
+}  // namespace
+}  // namespace qv

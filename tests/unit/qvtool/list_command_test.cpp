@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <functional>
+
+#include "app/app_fixture.h"
+#include "store/slot_folder.h"
+#include "tool_fixture.h"
+
+namespace qv {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// A work folder the program stored at exit: three text slots and a picture.
+struct StoredFolder {
+  test::AppFixture app;
+  test::ToolFixture tool;
+  std::filesystem::path work;
+  std::vector<SlotFileNames> names;
+
+  StoredFolder() {
+    app.CopyAll({"first \"one\"", "second\r\nline"});
+    app.clipboard.SetBitmapByOther(test::Picture(8, 6));
+    app.Copy("third");
+    EXPECT_FALSE(app.core->SaveWorkSlots());
+    work = app.core->folders.WorkFolder;
+    names = ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
+    EXPECT_EQ(names.size(), 4u);
+  }
+  std::filesystem::path Data(size_t slot) const { return work / names[slot - 1].data; }
+  std::filesystem::path Attributes(size_t slot) const {
+    return work / names[slot - 1].attributes;
+  }
+  void SetIndex(const std::string& section, const std::string& key, const std::string& value) {
+    EXPECT_TRUE(IniFile(work / kSlotIndexName).WriteString(section, key, value));
+  }
+  tool::CommandResult List(bool json = false) { return tool.Run("list", work, json); }
+};
+
+TEST(QvtoolList, OneLinePerSlotInIndexOrder) {
+  StoredFolder f;
+  auto result = f.List();
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.err, "");
+  auto lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "slot 1: text  T - - - - -  1/2/11  64 B  first \"one\"");
+  EXPECT_EQ(lines[1], "slot 2: text  T - - - - -  2/2/10  80 B  second / line");
+  EXPECT_THAT(lines[2], StartsWith("slot 3: picture  - - B - - -  -  "));
+  EXPECT_EQ(lines[3], "slot 4: text  T - - - - -  1/1/5  60 B  third");
+
+  auto json = Lines(f.List(true).out);
+  ASSERT_EQ(json.size(), 4u);
+  EXPECT_THAT(json[0], StartsWith(R"({"Slot":1,"Kind":1,"HasText":true,)"));
+  EXPECT_THAT(json[0], HasSubstr(R"("Preview":"first \"one\"",)"));
+  EXPECT_THAT(json[1], HasSubstr(R"("Preview":"second\u000D\u000Aline",)"));
+  EXPECT_THAT(json[2], HasSubstr(R"("PictWidth":8,"PictHeight":6})"));
+}
+
+// Each kind of damage is reported on the damaged slot's line; the others stay listed.
+TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
+  struct Case {
+    const char* name;
+    std::function<void(StoredFolder&)> damage;
+    std::function<std::string(const StoredFolder&)> reason;
+  };
+  const Case cases[] = {
+      {"data file missing", [](StoredFolder& f) { std::filesystem::remove(f.Data(2)); },
+       [](const StoredFolder& f) { return "data file " + f.names[1].data + " missing"; }},
+      {"attribute file missing",
+       [](StoredFolder& f) { std::filesystem::remove(f.Attributes(2)); },
+       [](const StoredFolder& f) { return "attribute file " + f.names[1].attributes + " missing"; }},
+      {"attribute file short",
+       [](StoredFolder& f) { std::filesystem::resize_file(f.Attributes(2), 100); },
+       [](const StoredFolder& f) {
+         return "attribute file " + f.names[1].attributes + " has 100 bytes, not 258";
+       }},
+      {"attribute file malformed",
+       [](StoredFolder& f) {
+         Bytes bad = *ReadWholeFile(f.Attributes(2));
+         bad[1] = 7;  // a flag other than 0 or 1
+         WriteWholeFile(f.Attributes(2), bad);
+       },
+       [](const StoredFolder& f) { return "attribute file " + f.names[1].attributes + " malformed"; }},
+      {"data file longer than recorded",
+       [](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 81); },
+       [](const StoredFolder& f) {
+         return "data file " + f.names[1].data + " has 81 bytes, the attributes say 80";
+       }},
+      {"data file damaged, same size",
+       [](StoredFolder& f) {
+         Bytes bad = *ReadWholeFile(f.Data(2));
+         bad[4] = 0x12;  // the version
+         WriteWholeFile(f.Data(2), bad);
+       },
+       [](const StoredFolder& f) {
+         return "data file " + f.names[1].data + " invalid: version";
+       }},
+      {"name leaving the folder", [](StoredFolder& f) { f.SetIndex("slot2", "data", "../x.dat"); },
+       [](const StoredFolder&) { return std::string("file name \"../x.dat\" leaves the folder"); }},
+      {"one data file for two slots",
+       [](StoredFolder& f) { f.SetIndex("slot2", "data", f.names[0].data); },
+       [](const StoredFolder& f) {
+         return "data file " + f.names[0].data + " already belongs to slot 1";
+       }},
+      {"section without names", [](StoredFolder& f) { f.SetIndex("slot2", "set", ""); },
+       [](const StoredFolder&) { return std::string("slots.cfg names no attribute file for it"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    StoredFolder f;
+    c.damage(f);
+    auto result = f.List();
+    EXPECT_EQ(result.exitCode, 2);
+    auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_THAT(lines[0], StartsWith("slot 1: text "));
+    EXPECT_THAT(lines[1], StartsWith("slot 2: damaged: " + c.reason(f)));
+    EXPECT_THAT(lines[2], StartsWith("slot 3: picture "));
+    EXPECT_THAT(lines[3], StartsWith("slot 4: text "));
+    auto json = Lines(f.List(true).out);
+    ASSERT_EQ(json.size(), 4u);
+    EXPECT_THAT(json[1], StartsWith(R"({"Slot":2,"Error":")"));
+    EXPECT_THAT(json[2], StartsWith(R"({"Slot":3,"Kind":2,)"));
+  }
+}
+
+TEST(QvtoolList, LyingCountListsTheMissingSections) {
+  StoredFolder f;
+  f.SetIndex("main", "count", "6");
+  auto result = f.List();
+  EXPECT_EQ(result.exitCode, 2);
+  auto lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_THAT(lines[3], StartsWith("slot 4: text "));
+  EXPECT_EQ(lines[5], "slot 6: damaged: slots.cfg names no data file for it");
+}
+
+TEST(QvtoolList, WithoutAReadableIndexThereIsNothingToList) {
+  test::ToolFixture f;
+  auto result = f.Run("list", f.folder.path());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_THAT(result.err, HasSubstr("no readable slots.cfg"));
+  EXPECT_EQ(f.Run("list", f.folder / "absent").exitCode, 1);
+
+  struct Case {
+    std::string index;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {std::string("\x00\xFF\x13garbage\x01", 11), "no slot count ([main] count)"},
+      {"[other]\r\ncount=3\r\n", "no slot count ([main] count)"},
+      {"[main]\r\ncount=lots\r\n", "slot count \"lots\" is not a number from 0 to 65535"},
+      {"[main]\r\ncount=-1\r\n", "slot count \"-1\" is not a number from 0 to 65535"},
+      {"[main]\r\ncount=70000\r\n", "slot count \"70000\" is not a number from 0 to 65535"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    f.Write("slots.cfg", AsBytes(c.index));
+    result = f.Run("list", f.folder.path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr(c.reason));
+  }
+
+  f.Write("slots.cfg", AsBytes(std::string("[main]\r\ncount=0\r\n")));
+  result = f.Run("list", f.folder.path());
+  EXPECT_EQ(result.exitCode, 0) << "an empty folder is a valid one";
+  EXPECT_EQ(result.out, "");
+}
+
+}  // namespace
+}  // namespace qv
