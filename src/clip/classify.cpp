@@ -47,22 +47,23 @@ void SetPictureSize(TClipRec& rec, const SnapshotPictures& pictures, int pixelsP
   rec.PictWidth = rec.PictHeight = 0;
 }
 
-// Two pictures as 32-bit pixels, equal when sizes and every pixel agree.
-// Pictures that cannot be decoded compare by their bytes.
+bool SameBytes(ByteView a, ByteView b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+
+// Two pictures are equal when their sizes and, as 32-bit colour, every pixel
+// agree. The same image bytes are the same pixels, so only differing bytes
+// need decoding; pictures that cannot be decoded are equal only byte for byte.
 bool BitmapsEqual(ByteView a, ByteView b) {
+  if (SameBytes(a, b)) return true;
   auto da = DecodeBmp(a);
   auto db = DecodeBmp(b);
-  if (da && db) return *da == *db;
-  if (da || db) return false;
-  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  return da && db && *da == *db;
 }
 
 bool MetafilesEqual(ByteView a, ByteView b, MetafileRenderer& renderer) {
+  if (SameBytes(a, b)) return true;
   auto ra = renderer.Render(a);
   auto rb = renderer.Render(b);
-  if (ra && rb) return *ra == *rb;
-  if (ra || rb) return false;
-  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  return ra && rb && *ra == *rb;
 }
 
 std::vector<std::string> SortedFileList(ByteView stream) {

@@ -57,10 +57,10 @@ TEST(QvtoolList, OneLinePerSlotInIndexOrder) {
   EXPECT_EQ(result.err, "");
   auto lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "slot 1: text  T - - - - -  1/2/11  64 B  first \"one\"");
-  EXPECT_EQ(lines[1], "slot 2: text  T - - - - -  2/2/10  80 B  second / line");
+  EXPECT_EQ(lines[0], "slot 1: text  T - - - - -  1/2/11  96 B  first \"one\"");
+  EXPECT_EQ(lines[1], "slot 2: text  T - - - - -  2/2/10  100 B  second / line");
   EXPECT_THAT(lines[2], StartsWith("slot 3: picture  - - B - - -  -  "));
-  EXPECT_EQ(lines[3], "slot 4: text  T - - - - -  1/1/5  60 B  third");
+  EXPECT_EQ(lines[3], "slot 4: text  T - - - - -  1/1/5  72 B  third");
 
   auto json = Lines(f.List(true).out);
   ASSERT_EQ(json.size(), 4u);
@@ -96,9 +96,9 @@ TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
        },
        [](const StoredFolder& f) { return "attribute file " + f.names[1].attributes + " malformed"; }},
       {"data file longer than recorded",
-       [](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 81); },
+       [](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 101); },
        [](const StoredFolder& f) {
-         return "data file " + f.names[1].data + " has 81 bytes, the attributes say 80";
+         return "data file " + f.names[1].data + " has 101 bytes, the attributes say 100";
        }},
       {"data file damaged, same size",
        [](StoredFolder& f) {
