@@ -4,10 +4,15 @@
 // memory, and blocks above the allocator's mapping threshold pay page faults).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
+#include "clip/classify.h"
+#include "clip/clip_context.h"
 #include "clip/clipboard_io.h"
+#include "platform/sim/sim_metafile.h"
+#include "platform/sim/sim_system.h"
 #include "platform/sim/sim_clipboard.h"
 
 namespace qv {
@@ -67,6 +72,42 @@ void BM_CaptureRestoreBitmap4000x3000(benchmark::State& state) {
   RunCaptureRestore(state, clipboard, 4000u * 3000u * 3u);
 }
 BENCHMARK(BM_CaptureRestoreBitmap4000x3000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// Deriving a 1 MB text capture's attributes (classification, counts, preview,
+// viewer text), as a ratio to one pass over the same bytes.
+void BM_MakeClipRecText1MB(benchmark::State& state) {
+  SimClipboard clipboard;
+  SimMetafileRenderer renderer;
+  SimSystem system;
+  ClipContext ctx(clipboard, renderer, system, std::filesystem::temp_directory_path());
+  ctx.write2disk = false;
+  std::string text;
+  while (text.size() < (1u << 20)) text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
+  clipboard.SetByOther({{CF_TEXT, Bytes(text.begin(), text.end() + 0)}});
+  const Bytes stream = CaptureClipboard(clipboard);  // CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT
+  double work = 0, baseline = 0;
+  for (auto _ : state) {
+    TClipArr slots(1);
+    auto t0 = Clock::now();
+    slots[0].SetSnapshotData(stream, ctx);
+    MakeClipRec(slots, 0, ctx);
+    auto t1 = Clock::now();
+    auto lines = std::count(text.begin(), text.end(), '\n');
+    benchmark::DoNotOptimize(lines);
+    auto t2 = Clock::now();
+    work += Seconds(t1 - t0);
+    baseline += Seconds(t2 - t1);
+    state.SetIterationTime(Seconds(t1 - t0));
+  }
+  state.counters["ratio_to_one_pass"] = work / baseline;
+}
+BENCHMARK(BM_MakeClipRecText1MB)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qv
