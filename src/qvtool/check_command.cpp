@@ -15,7 +15,8 @@ namespace {
 // Metafile sizes are shown as the program shows them, at screen resolution.
 constexpr int kScreenPixelsPerInch = 96;
 
-std::string Num(uint64_t n) {
+template <typename Number>
+std::string Num(Number n) {
   return std::to_string(n);
 }
 
@@ -40,7 +41,8 @@ int64_t AbsHeight(const BmpLayout& bmp) {
 
 std::string CheckText(const SlotStreamView& view, FormatNamer& namer) {
   std::string out = "valid: check value " + Num(view.header.checkValue) + ", " +
-                    Num(view.records.size()) + " formats\n";
+                    Num(view.records.size()) +
+                    (view.records.size() == 1 ? " format\n" : " formats\n");
   for (size_t k = 0; k < view.records.size(); ++k) {
     const FormatRecord& rec = view.records[k];
     out += "format " + Num(k + 1) + ": id " + Num(rec.id) + " " + GetFormatName(namer, rec.id) +
@@ -87,7 +89,8 @@ std::string CheckJson(const SlotStreamView& view, FormatNamer& namer, const TCli
   if (!view.metafile.empty()) {
     JsonObject emf;
     if (pictures.metafile)
-      emf.AddNumber("width", pictures.metafile->width).AddNumber("height", pictures.metafile->height);
+      emf.AddNumber("width", pictures.metafile->width)
+          .AddNumber("height", pictures.metafile->height);
     emf.AddNumber("size", static_cast<int64_t>(view.metafile.size()));
     json.AddRaw("Metafile", emf.Text());
   }

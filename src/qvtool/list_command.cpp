@@ -38,16 +38,16 @@ struct SlotEntry {
 
 // The same checks the program makes before it loads a slot, plus the data
 // file's own slot checks.
-SlotEntry ReadEntry(const std::filesystem::path& folder, const SlotFileNames& names,
-                    size_t slot, std::map<std::string, size_t>& dataOwners) {
+SlotEntry ReadEntry(const std::filesystem::path& folder, const SlotFileNames& names, size_t slot,
+                    std::map<std::string, size_t>& dataOwners) {
   SlotEntry entry;
   auto damaged = [&](std::string why) {
     entry.damage = std::move(why);
     return std::move(entry);
   };
   if (names.data.empty() || names.attributes.empty())
-    return damaged("slots.cfg names no " +
-                   std::string(names.data.empty() ? "data" : "attribute") + " file for it");
+    return damaged("slots.cfg names no " + std::string(names.data.empty() ? "data" : "attribute") +
+                   " file for it");
   for (const std::string* name : {&names.data, &names.attributes}) {
     if (!IsPlainFileName(*name)) return damaged("file name \"" + *name + "\" leaves the folder");
   }

@@ -43,7 +43,8 @@ std::optional<std::string> LayoutProblem(ByteView stream, const SlotHeader& head
     if (r.AtEnd()) return std::string("bitmap image missing");
     auto bmp = ParseBmpImage(r.Rest());
     if (!bmp)
-      return "bitmap image malformed or cut short (" + Num(r.Remaining()) + " bytes after the records)";
+      return "bitmap image malformed or cut short (" + Num(r.Remaining()) +
+             " bytes after the records)";
     r.Skip(bmp->totalLength);
   }
   if (header.hasMetafile && r.AtEnd()) return std::string("metafile image missing");
@@ -65,10 +66,9 @@ std::optional<std::string> SlotStreamProblem(ByteView stream) {
   const uint32_t expected =
       CheckValue(header->recordCount, header->hasBitmap != 0, header->hasMetafile != 0);
   if (header->checkValue != expected)
-    return "check value " + Num(header->checkValue) + " does not match " + Num(expected) +
-           " (" + Num(header->recordCount) + " records, bitmap " +
-           (header->hasBitmap ? "yes" : "no") + ", metafile " +
-           (header->hasMetafile ? "yes" : "no") + ")";
+    return "check value " + Num(header->checkValue) + " does not match " + Num(expected) + " (" +
+           Num(header->recordCount) + " records, bitmap " + (header->hasBitmap ? "yes" : "no") +
+           ", metafile " + (header->hasMetafile ? "yes" : "no") + ")";
   if (auto problem = LayoutProblem(stream, *header)) return problem;
   return std::string("malformed");  // refused for a reason the walk above does not know
 }

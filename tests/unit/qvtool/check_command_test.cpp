@@ -6,10 +6,10 @@
 namespace qv {
 namespace {
 
-using ::testing::HasSubstr;
 using test::Ansi;
 using test::ToolFixture;
 using test::WithHeader;
+using ::testing::HasSubstr;
 
 TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
   ToolFixture f;
@@ -27,8 +27,9 @@ TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
 
   auto json = f.Run("check", slot, true);
   EXPECT_EQ(json.exitCode, 0);
-  EXPECT_THAT(json.out, HasSubstr(R"("CheckValue":2053,"Formats":[{"id":1,"name":"CF_TEXT","size":12},)"
-                                  R"({"id":16,"name":"CF_LOCALE","size":4},)"));
+  EXPECT_THAT(json.out,
+              HasSubstr(R"("CheckValue":2053,"Formats":[{"id":1,"name":"CF_TEXT","size":12},)"
+                        R"({"id":16,"name":"CF_LOCALE","size":4},)"));
   EXPECT_THAT(json.out, HasSubstr(R"("Kind":1,"HasText":true,)")) << "with the derived record";
   EXPECT_EQ(json.out.back(), '\n');
 }
@@ -74,10 +75,13 @@ TEST(QvtoolCheck, RefusedStreamsNameTheFailedCheck) {
        "too short: 14 bytes, a slot file has at least 15"},
       {"version 2.5", WithHeader(text, [](SlotHeader& h) { h.versionBits = 0x40200000; }),
        "version 2.5 is not the supported 2.0"},
-      {"check value", WithHeader(text, [](SlotHeader& h) { h.checkValue = 7; }, false),
+      {"check value",
+       WithHeader(
+           text, [](SlotHeader& h) { h.checkValue = 7; }, false),
        "check value 7 does not match 2053 (4 records, bitmap no, metafile no)"},
       {"count raised, check value left",
-       WithHeader(text, [](SlotHeader& h) { h.recordCount = 9; }, false),
+       WithHeader(
+           text, [](SlotHeader& h) { h.recordCount = 9; }, false),
        "check value 2053 does not match 2138 (9 records, bitmap no, metafile no)"},
       {"lying record count", WithHeader(text, [](SlotHeader& h) { h.recordCount = 6; }),
        "record 5 of 6 missing: the data ends after 4 records"},

@@ -7,10 +7,10 @@
 namespace qv {
 namespace {
 
-using ::testing::HasSubstr;
 using test::Ansi;
 using test::ToolFixture;
 using test::Wide;
+using ::testing::HasSubstr;
 
 TEST(QvtoolInfo, TextSlotAttributesAsLinesAndJson) {
   ToolFixture f;
@@ -59,8 +59,8 @@ TEST(QvtoolInfo, PicturesGiveKindAndSize) {
   EXPECT_THAT(out, HasSubstr(R"("Kind":2,"HasText":false,"HasRichText":false,"HasBitmap":true,)"));
   EXPECT_THAT(out, HasSubstr(R"("PictWidth":40,"PictHeight":30})"));
 
-  auto both = f.SaveSlot("tm.slot", {{CF_TEXT, Ansi("caption")},
-                                     {CF_ENHMETAFILE, MakeTestEmf(96, 48, Bytes{})}});
+  auto both = f.SaveSlot(
+      "tm.slot", {{CF_TEXT, Ansi("caption")}, {CF_ENHMETAFILE, MakeTestEmf(96, 48, Bytes{})}});
   out = f.Run("info", both).out;
   EXPECT_THAT(out, HasSubstr("Kind: 3 (text+picture)\n"));
   EXPECT_THAT(out, HasSubstr("HasMetafile: yes\n"));

@@ -7,8 +7,7 @@ namespace {
 
 TEST(JsonString, EscapesWhatJsonForbidsAndKeepsTheRest) {
   EXPECT_EQ(JsonString(R"(say "hi" C:\dir)"), R"("say \"hi\" C:\\dir")");
-  EXPECT_EQ(JsonString("a\tb\r\nc\x01\x1F\x7F"),
-            R"("a\u0009b\u000D\u000Ac\u0001\u001F\u007F")");
+  EXPECT_EQ(JsonString("a\tb\r\nc\x01\x1F\x7F"), R"("a\u0009b\u000D\u000Ac\u0001\u001F\u007F")");
   EXPECT_EQ(JsonString(std::string("nul\0end", 7)), R"("nul\u0000end")");
   EXPECT_EQ(JsonString("Grüße € 日本 😀"), "\"Grüße € 日本 😀\"") << "UTF-8 passes unchanged";
   EXPECT_EQ(JsonString(""), "\"\"");
@@ -35,9 +34,8 @@ TEST(JsonObject, KeepsOrderAndWritesEachKind) {
                          .AddRaw("Formats", JsonArray({inner.Text(), "{}"}))
                          .AddRaw("Empty", JsonArray({}))
                          .Text();
-  EXPECT_EQ(text,
-            R"({"Kind":1,"HasText":true,"HasSound":false,"Preview":"x\"y","Big":4294967295,)"
-            R"("Formats":[{"id":13},{}],"Empty":[]})");
+  EXPECT_EQ(text, R"({"Kind":1,"HasText":true,"HasSound":false,"Preview":"x\"y","Big":4294967295,)"
+                  R"("Formats":[{"id":13},{}],"Empty":[]})");
   EXPECT_EQ(JsonObject().Text(), "{}");
 }
 

@@ -41,9 +41,7 @@ struct StoredFolder {
     EXPECT_EQ(names.size(), 4u);
   }
   std::filesystem::path Data(size_t slot) const { return work / names[slot - 1].data; }
-  std::filesystem::path Attributes(size_t slot) const {
-    return work / names[slot - 1].attributes;
-  }
+  std::filesystem::path Attributes(size_t slot) const { return work / names[slot - 1].attributes; }
   void SetIndex(const std::string& section, const std::string& key, const std::string& value) {
     EXPECT_TRUE(IniFile(work / kSlotIndexName).WriteString(section, key, value));
   }
@@ -80,9 +78,10 @@ TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
   const Case cases[] = {
       {"data file missing", [](StoredFolder& f) { std::filesystem::remove(f.Data(2)); },
        [](const StoredFolder& f) { return "data file " + f.names[1].data + " missing"; }},
-      {"attribute file missing",
-       [](StoredFolder& f) { std::filesystem::remove(f.Attributes(2)); },
-       [](const StoredFolder& f) { return "attribute file " + f.names[1].attributes + " missing"; }},
+      {"attribute file missing", [](StoredFolder& f) { std::filesystem::remove(f.Attributes(2)); },
+       [](const StoredFolder& f) {
+         return "attribute file " + f.names[1].attributes + " missing";
+       }},
       {"attribute file short",
        [](StoredFolder& f) { std::filesystem::resize_file(f.Attributes(2), 100); },
        [](const StoredFolder& f) {
@@ -94,7 +93,9 @@ TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
          bad[1] = 7;  // a flag other than 0 or 1
          WriteWholeFile(f.Attributes(2), bad);
        },
-       [](const StoredFolder& f) { return "attribute file " + f.names[1].attributes + " malformed"; }},
+       [](const StoredFolder& f) {
+         return "attribute file " + f.names[1].attributes + " malformed";
+       }},
       {"data file longer than recorded",
        [](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 101); },
        [](const StoredFolder& f) {
@@ -106,9 +107,7 @@ TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
          bad[4] = 0x12;  // the version
          WriteWholeFile(f.Data(2), bad);
        },
-       [](const StoredFolder& f) {
-         return "data file " + f.names[1].data + " invalid: version";
-       }},
+       [](const StoredFolder& f) { return "data file " + f.names[1].data + " invalid: version"; }},
       {"name leaving the folder", [](StoredFolder& f) { f.SetIndex("slot2", "data", "../x.dat"); },
        [](const StoredFolder&) { return std::string("file name \"../x.dat\" leaves the folder"); }},
       {"one data file for two slots",

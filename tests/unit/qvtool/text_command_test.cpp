@@ -6,10 +6,10 @@
 namespace qv {
 namespace {
 
-using ::testing::HasSubstr;
 using test::Ansi;
 using test::ToolFixture;
 using test::Wide;
+using ::testing::HasSubstr;
 
 TEST(QvtoolText, PlainTextComesOutAsUtf8Unchanged) {
   ToolFixture f;
@@ -27,7 +27,8 @@ TEST(QvtoolText, PlainTextWinsOverRichText) {
   const uint32_t rtf = f.clipboard.RegisterFormat("Rich Text Format");
   auto both = f.SaveSlot("both.slot", {{rtf, Ansi("{\\rtf1 rich}")}, {CF_TEXT, Ansi("plain")}});
   EXPECT_EQ(f.Run("text", both).out, "plain");
-  auto richOnly = f.SaveSlot("rich.slot", {{rtf, Ansi("{\\rtf1\\ansi Hello {\\b bold}\\par next}")}});
+  auto richOnly =
+      f.SaveSlot("rich.slot", {{rtf, Ansi("{\\rtf1\\ansi Hello {\\b bold}\\par next}")}});
   EXPECT_EQ(f.Run("text", richOnly).out, "Hello bold\r\nnext");
 }
 
