@@ -88,7 +88,8 @@ TEST(QvtoolInfo, RegisteredFormatsAreNamedByContent) {
 
 TEST(FormatNamer, SystemNamesWinAndContentFillsTheGaps) {
   Bytes rtf = Ansi("{\\rtf1 x}");
-  std::vector<FormatRecord> records = {{0xC000, rtf}, {0xC001, rtf}, {0xC002, Bytes{1}}};
+  Bytes one{1};  // the records only view their bytes
+  std::vector<FormatRecord> records = {{0xC000, rtf}, {0xC001, rtf}, {0xC002, one}};
   SimClipboard system;
   ASSERT_EQ(system.RegisterFormat("HTML Format"), 0xC000u);
   tool::FormatNamer namer(records, &system);
