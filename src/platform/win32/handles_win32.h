@@ -41,6 +41,7 @@ class UniqueHandle {
 using GdiBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using GdiBrush = UniqueHandle<HBRUSH, DeleteObject>;
 using GdiPen = UniqueHandle<HPEN, DeleteObject>;
+using GdiFont = UniqueHandle<HFONT, DeleteObject>;
 using EnhMetafile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalFree>;
 using MemoryDC = UniqueHandle<HDC, DeleteDC>;

@@ -1,0 +1,129 @@
+#include "ui/menu_model.h"
+
+#include "app/command_ids.h"
+#include "settings/options.h"
+
+namespace qv {
+namespace {
+
+MenuItem Item(uint16_t id, const char* caption, bool enabled = true) {
+  MenuItem item;
+  item.id = id;
+  item.caption = caption;
+  item.enabled = enabled;
+  return item;
+}
+
+MenuItem Check(uint16_t id, const char* caption, bool checked, bool radio = false) {
+  MenuItem item = Item(id, caption);
+  item.checked = checked;
+  item.radio = radio;
+  return item;
+}
+
+// Groups joined by separators; empty groups (all items hidden) leave no
+// separator behind.
+Menu Join(std::initializer_list<Menu> groups) {
+  Menu menu;
+  for (const Menu& group : groups) {
+    if (group.empty()) continue;
+    if (!menu.empty()) menu.push_back(MenuItem{});
+    menu.insert(menu.end(), group.begin(), group.end());
+  }
+  return menu;
+}
+
+MenuItem TextConversionSubmenu() {
+  MenuItem item = Item(kCmdTextConversion, "T&ext conversion");
+  for (const char* c : {"all to lowercase", "ALL TO UPPERCASE", "Begin With Uppercase",
+                        "iNVERT tHE cASE", "Like in a sentence.", "&rAnDOm CaSe"})
+    item.submenu.push_back(Item(kCmdTextConversion, c, false));
+  return item;
+}
+
+MenuItem ImageTransformationSubmenu() {
+  MenuItem item = Item(kCmdImageTransformation, "&Image transformation");
+  for (const char* c : {"Rotate &left", "Rotate &right", "Rotate by &180 degrees",
+                        "Flip &horizontally", "Flip &vertically", "&Invert colours"})
+    item.submenu.push_back(Item(kCmdImageTransformation, c, false));
+  return item;
+}
+
+}  // namespace
+
+Menu ClipboardMenu(const SlotMenuItems& shown) {
+  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter", false);
+  paste.isDefault = true;
+  Menu conversions;
+  if (shown.textConversion) conversions.push_back(TextConversionSubmenu());
+  if (shown.imageTransformation) conversions.push_back(ImageTransformationSubmenu());
+  Menu saving;
+  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T", false));
+  if (shown.saveAsImage)
+    saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I", false));
+  saving.push_back(Item(kCmdSaveSlot, "Save as a &slot...\tCtrl+S"));
+  return Join({{paste},
+               conversions,
+               saving,
+               {Item(kCmdSlotUp, "Slot &up\tCtrl+Up"), Item(kCmdSlotDown, "Slot &down\tCtrl+Down")},
+               {Item(kCmdClearClipboard, "&Clear the clipboard\tDel")}});
+}
+
+Menu SlotMenu(const SlotMenuItems& shown) {
+  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter", false);
+  paste.isDefault = true;
+  Menu use = {paste, Item(kCmdCopy, "&Copy to the clipboard\tCtrl+C"),
+              Item(kCmdSwap, "S&wap with the clipboard\tCtrl+X")};
+  if (shown.addTextToClipboard)
+    use.push_back(Item(kCmdAddText, "&Add text to the clipboard\tCtrl+V", false));
+  Menu saving;
+  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T", false));
+  if (shown.saveAsImage)
+    saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I", false));
+  saving.push_back(Item(kCmdSaveSlot, "Save as a &slot...\tCtrl+S"));
+  return Join({use,
+               saving,
+               {Item(kCmdSlotUp, "Slot &up\tCtrl+Up"), Item(kCmdSlotDown, "Slot &down\tCtrl+Down")},
+               {Item(kCmdDeleteSlot, "&Delete slot\tDel")}});
+}
+
+Menu SlotSetMenu() {
+  return Join({{Item(kCmdLoadSlot, "&Load a slot...")},
+               {Item(kCmdSaveSet, "&Save a slots set...", false),
+                Item(kCmdSetsManager, "Sets &manager...", false)}});
+}
+
+Menu TransparencyMenu(int percent) {
+  Menu menu;
+  static const char* kCaptions[] = {"&0%",  "&10%", "&20%", "&30%", "&40%",
+                                    "&50%", "&60%", "&70%", "&80%", "&90%"};
+  for (int i = 0; i < 10; ++i)
+    menu.push_back(
+        Check(static_cast<uint16_t>(kCmdTransparency0 + i), kCaptions[i], percent == i * 10, true));
+  return menu;
+}
+
+Menu ParamMenu() {
+  return {Item(kCmdSettings, "&Settings...\tF9", false), Item(kCmdHelp, "&Help\tF1", false),
+          Item(kCmdAbout, "&About...", false)};
+}
+
+Menu FastMenu(const Options& o) {
+  return Join({{Check(kCmdPlace1, "Place &near a system tray", o.align == 1, true),
+                Check(kCmdPlace2, "Align window to the &top", o.align == 2, true),
+                Check(kCmdPlace3, "Align window to the &bottom", o.align == 3, true)},
+               {Check(kCmdOpenLinks, "Open &links in the browser", o.url),
+                Check(kCmdCreateMessages, "Create &messages for e-mail addresses", o.mail),
+                Check(kCmdPlaySound, "Play a &sound at copying", o.playsound)},
+               {Check(kCmdNoDouble, "&Do not add identical slots", o.nodouble),
+                Check(kCmdShowPaths, "Show &paths for copied files", o.pathfiles)}});
+}
+
+Menu TrayMenu() {
+  return Join({{Item(kCmdHelp, "&Help", false), Item(kCmdAbout, "&About...", false)},
+               {Item(kCmdShowHide, "Main &window"), Item(kCmdSettings, "S&ettings...", false)},
+               {Item(kCmdPrevious, "&Previous slot"), Item(kCmdNext, "&Next slot")},
+               {Item(kCmdExit, "&Exit")}});
+}
+
+}  // namespace qv

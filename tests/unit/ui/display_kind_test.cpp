@@ -1,0 +1,88 @@
+#include "ui/display_kind.h"
+
+#include <gtest/gtest.h>
+
+#include "clip/clip_rec.h"
+
+namespace qv {
+namespace {
+
+using DK = DisplayKind;
+
+constexpr uint32_t kWithCounts =
+    kValuePreview | kValueLineCount | kValueWordCount | kValueCharCount | kValueRichText;
+constexpr uint32_t kTextOnly = kValuePreview | kValueRichText;
+
+std::optional<DisplayChoice> Choice(DK kind, uint32_t values) {
+  return DisplayChoice{kind, values};
+}
+
+TEST(ChooseDisplayKind, EmptySnapshotTellsTheClipboardFromASavedSlot) {
+  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, true, 1, 1), Choice(DK::kEmptyClipboard, 0));
+  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, false, 1, 1), Choice(DK::kEmptySlot, 0));
+  // The text options play no part.
+  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, false, 0, 9), Choice(DK::kEmptySlot, 0));
+}
+
+TEST(ChooseDisplayKind, TextFollowsTextview) {
+  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 1, 3), Choice(DK::kText, kWithCounts));
+  EXPECT_EQ(ChooseDisplayKind(kKindText, true, 2, 1), Choice(DK::kOnlyText, kTextOnly));
+  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 0, 1), std::nullopt);
+  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 3, 1), std::nullopt);
+}
+
+TEST(ChooseDisplayKind, TextAndPictureFollowsTextpictview) {
+  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 2, 1),
+            Choice(DK::kTextPicture, kValuePreview | kValueThumbnail | kValueRichText |
+                                         kValueBitmap | kValueMetafile));
+  // textview does not matter: 2 always means counts, 3 text only.
+  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 2, 2), Choice(DK::kText, kWithCounts));
+  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, true, 1, 3), Choice(DK::kOnlyText, kTextOnly));
+  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 1, 0), std::nullopt);
+  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 1, 4), std::nullopt);
+}
+
+TEST(ChooseDisplayKind, KindsWithoutOptions) {
+  for (uint8_t textview : {0, 1, 2, 7}) {
+    EXPECT_EQ(ChooseDisplayKind(kKindPicture, false, textview, textview),
+              Choice(DK::kPicture, kValueThumbnail | kValuePictWidth | kValuePictHeight |
+                                       kValueBitmap | kValueMetafile));
+    EXPECT_EQ(ChooseDisplayKind(kKindOther, true, textview, textview),
+              Choice(DK::kBinary, kValueSizeText | kValueSound));
+    EXPECT_EQ(ChooseDisplayKind(kKindFiles, false, textview, textview),
+              Choice(DK::kFiles, kValuePreview));
+  }
+  EXPECT_EQ(ChooseDisplayKind(6, false, 1, 1), std::nullopt);
+  EXPECT_EQ(ChooseDisplayKind(255, true, 1, 1), std::nullopt);
+}
+
+TEST(ChooseDisplayKind, ValueBitsAscendInSetterOrder) {
+  // Text and picture: preview, thumbnail, rich text, bitmap, metafile.
+  EXPECT_LT(kValuePreview, kValueThumbnail);
+  EXPECT_LT(kValueThumbnail, kValueRichText);
+  EXPECT_LT(kValueRichText, kValueBitmap);
+  // Text: preview, the three counts, rich text.
+  EXPECT_LT(kValueCharCount, kValueRichText);
+  // Picture: thumbnail, width, height, bitmap, metafile.
+  EXPECT_LT(kValueThumbnail, kValuePictWidth);
+  EXPECT_LT(kValuePictHeight, kValueBitmap);
+  EXPECT_LT(kValueBitmap, kValueMetafile);
+  EXPECT_LT(kValueSizeText, kValueSound);
+}
+
+TEST(MenuItemsFor, ContentDependentItemsByKind) {
+  //                        text conv, image tr, save text, save image, add text
+  const SlotMenuItems text{true, false, true, false, true};
+  EXPECT_EQ(MenuItemsFor(DK::kText), text);
+  EXPECT_EQ(MenuItemsFor(DK::kOnlyText), text);
+  EXPECT_EQ(MenuItemsFor(DK::kPicture), (SlotMenuItems{false, true, false, true, false}));
+  EXPECT_EQ(MenuItemsFor(DK::kTextPicture), (SlotMenuItems{true, true, true, true, true}));
+  EXPECT_EQ(MenuItemsFor(DK::kFiles), (SlotMenuItems{false, false, true, false, true}));
+  const SlotMenuItems none{};
+  EXPECT_EQ(MenuItemsFor(DK::kBinary), none);
+  EXPECT_EQ(MenuItemsFor(DK::kEmptySlot), none);
+  EXPECT_EQ(MenuItemsFor(DK::kEmptyClipboard), none);
+}
+
+}  // namespace
+}  // namespace qv
