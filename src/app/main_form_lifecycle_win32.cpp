@@ -2,6 +2,8 @@
 #include <shlobj.h>
 
 #include "app/main_form_win32.h"
+#include "ui/opacity.h"
+#include "ui/window_layout.h"
 #include "platform/win32/handles_win32.h"
 #include "settings/options_file.h"
 #include "util/codepage.h"
@@ -40,20 +42,35 @@ SIZE WindowSizeForClient(HWND hwnd, int clientWidth, int clientHeight) {
 
 void TMainForm::FormCreate() {
   // 1. Disabled until start-up is finished (the window was created disabled).
-  PrepareSlotPanels();
   CreateTrayTimers();
   clipboard_.SetOwnerWindow(hwnd_);
   // 2 to 6. Folders and options.
   core_ = std::make_unique<AppCore>(Platform{clipboard_, renderer_, system_, sound_},
                                     MakeAppFolders(SystemAppDataFolder()));
-  core_->onSlotsChanged = [this] {
-    if (IsWindowVisible(hwnd_)) LayoutSlots();
-  };
+  core_->onSlotsChanged = [this] { RedrawIfVisible(); };
   if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
   const Options& o = core_->options;
-  SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
-  SIZE size = WindowSizeForClient(hwnd_, o.width, o.height);
+  Page = o.page;
+  AlignMode = o.align;
+  AutoHide = o.autohide;
+  // The slot panels, the scroll bar and the toolbar; then the window's size
+  // and, unless it sits next to the tray, its saved place.
+  CreateControls();
+  if (AutoHide) {
+    AutoHide = false;
+    ToggleAutoHide();  // shows the matching glyph; the option is written back unchanged
+  }
+  SIZE size = WindowSizeForClient(hwnd_, ClampClientWidth(o.width), ClientHeightFor(Page, 1));
   SetWindowPos(hwnd_, nullptr, o.left, o.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  saved_ = {o.left, o.top, ClientRect().bottom};
+  opacity_ = OpacityFromTransparency(std::min(o.transparent, 90));
+  SetLayeredWindowAttributes(hwnd_, 0, opacity_, LWA_ALPHA);
+  // The viewers (created by the application at start, hidden).
+  textForm_ = std::make_unique<TTextForm>(hwnd_, o.textWidth, o.textHeight);
+  pictForm_ = std::make_unique<TPictForm>(
+      hwnd_, o.pictureSize, RGB(o.background & 0xFF, (o.background >> 8) & 0xFF,
+                                (o.background >> 16) & 0xFF));
+  ApplyViewerOpacity();
   // 8. The tray icon.
   ShowTrayIcon();
   // 10. Join the viewer chain without capturing the notice that joining sends.
@@ -68,7 +85,8 @@ void TMainForm::FormCreate() {
   core_->LoadWorkSlots();
   // 12 to 15.
   core_->IgnoreClipboardChange = false;
-  LayoutSlots();
+  Visualize();
+  SelectedPanel = -1;
   StartIconTimer();
   ApplyLanguage();
   BuildSetsMenu();
@@ -78,10 +96,7 @@ void TMainForm::FinishStartup() {
   CreateSettingsDialog();
   EnableWindow(hwnd_, TRUE);
   EnableTrayIcon();
-  if (!core_->options.minimized) {
-    ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
-  }
+  if (!core_->options.minimized) ShowMainWindow();
 }
 
 void TMainForm::FormShow() {

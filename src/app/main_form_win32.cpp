@@ -1,6 +1,12 @@
 #include "app/main_form_win32.h"
 
+#include <windowsx.h>
+
 #include "app/command_ids.h"
+#include "ui/flat_button_win32.h"
+#include "ui/graphic_control_win32.h"
+#include "ui/ground_win32.h"
+#include "ui/paint_guards_win32.h"
 
 namespace qv {
 
@@ -16,13 +22,17 @@ bool TMainForm::Create() {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  // Created hidden and disabled; the start-up sequence runs in WM_CREATE.
+  // A sizeable tool window: no taskbar button, rows snap when resized. It is
+  // created hidden and disabled; the start-up sequence runs in WM_CREATE.
   HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, kMainWindowClass,
-                              L"Quorvane", WS_CAPTION | WS_SYSMENU | WS_DISABLED, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 300, 400, nullptr, nullptr, instance_, this);
+                              L"Quorvane",
+                              WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN |
+                                  WS_DISABLED,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 300, 400, nullptr, nullptr, instance_,
+                              this);
   return hwnd != nullptr;
 }
 
@@ -52,10 +62,65 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
       if (wParam) FormShow();
       break;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      if (host_) {
+        win32::PaintScope paint(hwnd_);
+        PaintPanels(paint.Dc(), paint.Update());
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      if (host_) ArrangeControls();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      RECT r{0, 0, kMinClientWidth, ClientHeightFor(1, 1)};
+      AdjustWindowRectEx(&r, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
+      return 0;
+    }
+    case WM_ENTERSIZEMOVE:
+      OnEnterSizeMove();
+      return 0;
+    case WM_EXITSIZEMOVE:
+      OnExitSizeMove();
+      return 0;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    case WM_ACTIVATE: {
+      LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+      if (core_) OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return result;
+    }
+    case WM_MOUSEWHEEL: {
+      LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+      if (core_) OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return result;
+    }
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == sBar_ && core_) {
+        int position = scroll_.position;
+        switch (LOWORD(wParam)) {
+          case SB_LINEUP: --position; break;
+          case SB_LINEDOWN: ++position; break;
+          case SB_PAGEUP: position -= scroll_.largeChange; break;
+          case SB_PAGEDOWN: position += scroll_.largeChange; break;
+          case SB_THUMBTRACK:
+          case SB_THUMBPOSITION: position = HIWORD(wParam); break;
+          case SB_TOP: position = 0; break;
+          case SB_BOTTOM: position = scroll_.maximum; break;
+          default: return 0;
+        }
+        sBarChange(std::max(0, position));
+      }
+      return 0;
     case WM_SYSCOMMAND:
       // The title-bar close button and Alt+F4 only hide the window.
       if ((wParam & 0xFFF0) == SC_CLOSE) {
-        ShowWindow(hwnd_, SW_HIDE);
+        HideMainWindow();
         return 0;
       }
       break;
@@ -82,27 +147,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     default:
+      if (host_ && host_->HandleMouse(message, wParam, lParam)) return 0;
       break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-void TMainForm::OnCommand(uint16_t id) {
-  switch (id) {
-    case kCmdExit:
-      ExitProgram();
-      break;
-    case kCmdShowHide:
-      if (IsWindowVisible(hwnd_)) {
-        ShowWindow(hwnd_, SW_HIDE);
-      } else {
-        ShowWindow(hwnd_, SW_SHOW);
-        SetForegroundWindow(hwnd_);
-      }
-      break;
-    default:
-      break;
-  }
 }
 
 }  // namespace qv

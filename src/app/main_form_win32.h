@@ -1,20 +1,34 @@
 #pragma once
-// The main window: it owns the program's model and brings the subsystems up
-// and down in order. Its handlers are spread over main_form_*_win32.cpp by
-// concern.
+// The main window: it owns the program's model, brings the subsystems up and
+// down in order, and shows the clipboard and the saved slots. Its handlers are
+// spread over main_form_*_win32.cpp by concern: lifecycle, clipboard chain,
+// layout, slots, commands.
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "ui/pict_form_win32.h"
+#include "ui/slot_view_win32.h"
+#include "ui/text_form_win32.h"
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "app/app_core.h"
+#include "ui/menu_model.h"
+#include "ui/placement.h"
+#include "ui/window_layout.h"
 
 namespace qv {
+
+namespace win32 {
+class TFlatButton;
+class TGround;
+class TControlHost;
+}  // namespace win32
 
 class TMainForm {
  public:
@@ -33,7 +47,6 @@ class TMainForm {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCommand(uint16_t id);
 
   // Lifecycle (main_form_lifecycle_win32.cpp).
   void FormCreate();
@@ -44,10 +57,8 @@ class TMainForm {
   void ShowMessage(const std::string& text);
 
   // Steps of start-up and shut-down whose subsystems are not built yet.
-  void PrepareSlotPanels() {}
   void CreateTrayTimers() {}
   void ShowTrayIcon() {}
-  void LayoutSlots() {}
   void StartIconTimer() {}
   void ApplyLanguage() {}
   void BuildSetsMenu() {}
@@ -65,6 +76,47 @@ class TMainForm {
   void OnDrawClipboard();
   void InformClipboardChange();
 
+  // Layout (main_form_layout_win32.cpp).
+  void CreateControls();
+  void Visualize();
+  void ArrangeControls();
+  void PlaceWindow();
+  void SetClientHeight(int height);
+  void ApplyScroll(const ScrollState& scroll);
+  void sBarChange(int position);
+  void OnMouseWheel(int delta);
+  void OnEnterSizeMove();
+  void OnExitSizeMove();
+  void OnWindowPosChanging(WINDOWPOS& pos);
+  void OnActivate(bool active);
+  void MakeTransparent(int percent);
+  void PaintPanels(HDC dc, const RECT& update);
+  RECT ClientRect() const;
+  void ShowMainWindow();
+  void HideMainWindow();
+  void ApplyViewerOpacity();
+
+  // Slots (main_form_slots_win32.cpp).
+  void CreateSlots();
+  void FillSlot(int panel, int index);
+  void SelectSlot(int panel);
+  void WireSlot(win32::TSlot& slot);
+  void ShowSlotMenu(win32::TSlot& slot, POINT screen);
+  void RedrawIfVisible();
+  void ShowViewer(win32::TSlot& slot, win32::TSlot::Part part, RECT screen);
+  void HideViewers();
+
+  // Commands (main_form_commands_win32.cpp).
+  void OnCommand(uint16_t id);
+  void CreateToolbar();
+  // Opens a menu at a toolbar button's bottom-right corner and runs the choice.
+  void PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu);
+  void SaveSlotCommand(size_t index);
+  void LoadSlotCommand();
+  void ToggleAutoHide();
+  void SetPlacement(uint8_t align);
+  void WriteOption(const char* section, const char* key, const std::string& value);
+
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HWND NextViewer = nullptr;
@@ -76,6 +128,32 @@ class TMainForm {
   win32::Win32System system_;
   win32::Win32SoundPlayer sound_;
   std::unique_ptr<AppCore> core_;
+
+  // Controls.
+  std::unique_ptr<win32::TControlHost> host_;
+  std::unique_ptr<win32::TGround> grToolbar_;
+  std::unique_ptr<win32::TGround> grToolButtons_;
+  std::array<std::unique_ptr<win32::TFlatButton>, 10> toolButtons_;
+  std::array<std::unique_ptr<win32::TSlot>, kSlotViewCount> slots_;
+  HWND sBar_ = nullptr;
+  std::unique_ptr<TTextForm> textForm_;
+  std::unique_ptr<TPictForm> pictForm_;
+  HWND tooltip_ = nullptr;
+
+  // Window state.
+  int Page = 5;
+  uint8_t AlignMode = 1;
+  bool AutoHide = false;
+  int SelectedPanel = -1;
+  size_t SelectedSlot = 0;
+  ScrollState scroll_;
+  bool scrollUpdating_ = false;
+  SavedGeometry saved_;
+  RECT sizeMoveStart_{};
+  bool dragFullWindows_ = true;
+  bool haveDragSetting_ = false;
+  bool PointerOverTray = false;
+  uint8_t opacity_ = 255;
 };
 
 }  // namespace qv

@@ -116,9 +116,9 @@ UINT TCoolTrayIcon::PopupMenuAtCursor() {
   SetForegroundWindow(window);
   POINT cursor{};
   GetCursorPos(&cursor);
-  UINT command = static_cast<UINT>(TrackPopupMenu(
-      popupMenu_, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0, window,
-      nullptr));
+  UINT command =
+      static_cast<UINT>(TrackPopupMenu(popupMenu_, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                                       cursor.x, cursor.y, 0, window, nullptr));
   PostMessageW(window, WM_NULL, 0, 0);
   if (command != 0) {
     if (commandTarget_) PostMessageW(commandTarget_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
@@ -127,8 +127,7 @@ UINT TCoolTrayIcon::PopupMenuAtCursor() {
   return command;
 }
 
-LRESULT CALLBACK TCoolTrayIcon::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+LRESULT CALLBACK TCoolTrayIcon::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   TCoolTrayIcon* self = nullptr;
   if (message == WM_NCCREATE) {
     self = static_cast<TCoolTrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);

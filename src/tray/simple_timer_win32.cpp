@@ -73,7 +73,9 @@ void TSimpleTimer::SetEnabled(bool enabled) {
   Restart();
 }
 
-HWND TSimpleTimer::SharedWindow() { return SimpleTimerWindow::Handle(); }
+HWND TSimpleTimer::SharedWindow() {
+  return SimpleTimerWindow::Handle();
+}
 
 void TSimpleTimer::Restart() {
   HWND window = SimpleTimerWindow::Handle();

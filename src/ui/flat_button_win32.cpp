@@ -5,7 +5,9 @@
 
 namespace qv::win32 {
 
-TFlatButton::TFlatButton(TControlHost& host) : TGraphicControl(host) { SetBounds(0, 0, 32, 32); }
+TFlatButton::TFlatButton(TControlHost& host) : TGraphicControl(host) {
+  SetBounds(0, 0, 32, 32);
+}
 
 void TFlatButton::SetGlyph(const Bitmap32& glyph) {
   glyph_ = glyph;
@@ -21,7 +23,8 @@ bool TFlatButton::LoadGlyph(HINSTANCE instance, const wchar_t* name) {
 
 void TFlatButton::Rebuild() {
   images_ = BuildFlatButtonImages(glyph_, Width(), Height());
-  for (FlatButtonFace face : {FlatButtonFace::Normal, FlatButtonFace::Hot, FlatButtonFace::Pressed}) {
+  for (FlatButtonFace face :
+       {FlatButtonFace::Normal, FlatButtonFace::Hot, FlatButtonFace::Pressed}) {
     const Bitmap32& image = images_.Face(face);
     Face& target = faces_[static_cast<size_t>(face)];
     target.ink = CreateDib(BlackenKey(image, images_.key));

@@ -36,8 +36,8 @@ std::optional<Bitmap32> ReadBitmap(HBITMAP bitmap) {
 }
 
 std::optional<Bitmap32> LoadBitmapResource(HINSTANCE instance, const wchar_t* name) {
-  GdiBitmap bitmap(static_cast<HBITMAP>(
-      LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  GdiBitmap bitmap(
+      static_cast<HBITMAP>(LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) return std::nullopt;
   return ReadBitmap(bitmap.Get());
 }

@@ -16,8 +16,7 @@ POINT Local(const TGraphicControl& control, POINT client) {
 
 bool IsButtonDown(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-         message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
-         message == WM_MBUTTONDBLCLK;
+         message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
 }
 
 bool IsButtonUp(UINT message) {
@@ -40,7 +39,9 @@ UINT AsPress(UINT message) {
 
 }  // namespace
 
-TGraphicControl::TGraphicControl(TControlHost& host) : host_(&host) { host.Add(this); }
+TGraphicControl::TGraphicControl(TControlHost& host) : host_(&host) {
+  host.Add(this);
+}
 
 TGraphicControl::~TGraphicControl() {
   if (host_) host_->Remove(this);
@@ -66,9 +67,13 @@ void TGraphicControl::SetVisible(bool visible) {
   Invalidate();
 }
 
-HWND TGraphicControl::ParentWindow() const { return host_ ? host_->Window() : nullptr; }
+HWND TGraphicControl::ParentWindow() const {
+  return host_ ? host_->Window() : nullptr;
+}
 
-void TGraphicControl::Invalidate() { InvalidatePart({0, 0, Width(), Height()}); }
+void TGraphicControl::Invalidate() {
+  InvalidatePart({0, 0, Width(), Height()});
+}
 
 void TGraphicControl::InvalidatePart(const RECT& part) {
   HWND parent = ParentWindow();

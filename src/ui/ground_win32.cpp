@@ -6,7 +6,9 @@
 
 namespace qv::win32 {
 
-TGround::TGround(TControlHost& host) : TGraphicControl(host) { SetEnabled(false); }
+TGround::TGround(TControlHost& host) : TGraphicControl(host) {
+  SetEnabled(false);
+}
 
 void TGround::SetBitmap(const Bitmap32& bitmap) {
   if (table_.SetBitmap(bitmap)) Repaint();

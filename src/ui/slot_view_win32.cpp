@@ -455,6 +455,12 @@ LRESULT CALLBACK TSlot::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(slot));
   }
   auto* slot = reinterpret_cast<TSlot*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY && slot) {
+    // The parent went first: forget the window so the destructor leaves it alone.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    slot->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   if (!slot || !slot->host_) return DefWindowProcW(hwnd, message, wParam, lParam);
   return slot->HandleMessage(message, wParam, lParam);
 }

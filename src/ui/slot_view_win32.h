@@ -47,7 +47,7 @@ class TSlot {
 
   HWND Handle() const { return hwnd_; }
   int Number() const { return number_; }  // 0 is the clipboard slot
-  int Tag = -1;                            // the list index of the snapshot shown
+  int Tag = -1;                           // the list index of the snapshot shown
 
   void SetBounds(int left, int top, int width, int height);
   void CreateViews();

@@ -30,16 +30,16 @@ const std::map<std::string, Size>& ExpectedBitmaps() {
   static const std::map<std::string, Size> table = [] {
     std::map<std::string, Size> t;
     for (const char* n : {"TEXT-B", "TEXT-G", "RTF-E-B", "RTF-E-G", "RTF-D"}) t[n] = {9, 28};
-    for (const char* n : {"BITMAP-E-B", "BITMAP-E-G", "BITMAP-D", "METAFILE-E-B", "METAFILE-E-G",
-                          "METAFILE-D", "SOUND-E-B", "SOUND-E-G", "SOUND-D", "BINARY-B",
-                          "BINARY-G", "FILES-B", "FILES-G"})
+    for (const char* n :
+         {"BITMAP-E-B", "BITMAP-E-G", "BITMAP-D", "METAFILE-E-B", "METAFILE-E-G", "METAFILE-D",
+          "SOUND-E-B", "SOUND-E-G", "SOUND-D", "BINARY-B", "BINARY-G", "FILES-B", "FILES-G"})
       t[n] = {9, 56};
     for (const char* n : {"GROUND-M-S", "GROUND-M-D", "GROUND-N-S", "GROUND-N-D"}) t[n] = {5, 56};
     for (char d = '0'; d <= '5'; ++d) t[std::string("MENU") + d] = {13, 54};
     t["TOOLBAR-GROUND"] = {1, 27};
-    for (const char* n : {"GLYPH-CONFIG", "GLYPH-FAST", "GLYPH-TRANSP", "GLYPH-PREV", "GLYPH-LOAD",
-                          "GLYPH-DELALL", "GLYPH-NEXT", "GLYPH-MINIMIZE", "TOP-ON", "TOP-OFF",
-                          "GLYPH-EXIT"})
+    for (const char* n :
+         {"GLYPH-CONFIG", "GLYPH-FAST", "GLYPH-TRANSP", "GLYPH-PREV", "GLYPH-LOAD", "GLYPH-DELALL",
+          "GLYPH-NEXT", "GLYPH-MINIMIZE", "TOP-ON", "TOP-OFF", "GLYPH-EXIT"})
       t[n] = {22, 22};
     return t;
   }();
@@ -77,7 +77,8 @@ Bitmap32 Load(const std::string& name) {
 
 uint32_t Mix(uint32_t a, uint32_t b) {  // channel midpoint, rounded half up
   uint32_t out = 0;
-  for (int shift : {0, 8, 16}) out |= ((((a >> shift) & 255) + ((b >> shift) & 255) + 1) / 2) << shift;
+  for (int shift : {0, 8, 16})
+    out |= ((((a >> shift) & 255) + ((b >> shift) & 255) + 1) / 2) << shift;
   return out;
 }
 

@@ -16,7 +16,9 @@ constexpr uint32_t B = 0x405060;
 constexpr uint32_t C = 0x708090;
 constexpr uint32_t D = 0x000000;  // black ink must survive the mask
 
-Bitmap32 Picture(int w, int h, std::vector<uint32_t> pixels) { return Bitmap32{w, h, pixels}; }
+Bitmap32 Picture(int w, int h, std::vector<uint32_t> pixels) {
+  return Bitmap32{w, h, pixels};
+}
 
 // Rows of the picture as text, one letter per pixel, for readable failures.
 std::string Rows(const Bitmap32& b) {

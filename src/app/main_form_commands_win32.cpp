@@ -1,0 +1,253 @@
+// Menu and toolbar commands of the main window.
+#include "app/main_form_win32.h"
+
+#include <commdlg.h>
+
+#include "app/command_ids.h"
+#include "clip/clipboard_io.h"
+#include "settings/options_file.h"
+#include "ui/auto_select.h"
+#include "ui/flat_button_win32.h"
+#include "ui/gdi_bitmaps_win32.h"
+#include "ui/ground_win32.h"
+#include "ui/popup_menu_win32.h"
+#include "ui/previews.h"
+#include "util/codepage.h"
+
+namespace qv {
+namespace {
+
+struct ToolButton {
+  const wchar_t* glyph;
+  const char* hint;
+};
+// In toolbar order: fbConfig, fbFast, fbTransp, fbPrev, fbLoad, fbDelAll,
+// fbNext, fbMinimize, fbTop, fbExit.
+constexpr ToolButton kToolButtons[10] = {
+    {L"GLYPH-CONFIG", "Parameters..."},    {L"GLYPH-FAST", "Quick settings..."},
+    {L"GLYPH-TRANSP", "Transparency..."},  {L"GLYPH-PREV", "Previous slot"},
+    {L"GLYPH-LOAD", "Management of slots..."}, {L"GLYPH-DELALL", "Clear all slots"},
+    {L"GLYPH-NEXT", "Next slot"},          {L"GLYPH-MINIMIZE", "Minimize"},
+    {L"TOP-ON", "Hide automatically"},     {L"GLYPH-EXIT", "Exit"}};
+enum ToolIndex { kConfig, kFast, kTransp, kPrev, kLoad, kDelAll, kNext, kMinimize, kTop, kExitButton };
+
+// "Slots (*.slot)|*.slot" as the dialogs want it: pairs ending in two NULs.
+constexpr wchar_t kSlotFilter[] = L"Slots (*.slot)\0*.slot\0";
+
+}  // namespace
+
+void TMainForm::CreateToolbar() {
+  grToolbar_ = std::make_unique<win32::TGround>(*host_);
+  grToolButtons_ = std::make_unique<win32::TGround>(*host_);
+  if (auto ground = win32::LoadBitmapResource(instance_, L"TOOLBAR-GROUND")) {
+    grToolbar_->SetBitmap(*ground);
+    grToolButtons_->SetBitmap(*ground);
+  }
+  grToolbar_->SetEnabled(false);
+  grToolButtons_->SetEnabled(false);
+  const uint16_t commands[10] = {0, 0, 0, kCmdPrevious, 0, kCmdClearAll, kCmdNext,
+                                 kCmdMinimize, kCmdAutoHide, kCmdExit};
+  for (size_t i = 0; i < toolButtons_.size(); ++i) {
+    auto button = std::make_unique<win32::TFlatButton>(*host_);
+    if (auto glyph = win32::LoadBitmapResource(instance_, kToolButtons[i].glyph))
+      button->SetGlyph(*glyph);
+    std::u16string hint = Utf8ToUtf16(kToolButtons[i].hint);
+    button->Hint.assign(hint.begin(), hint.end());
+    button->ShowHint = core_->options.toolbarhints;
+    win32::TFlatButton* self = button.get();
+    switch (i) {
+      case kConfig:
+        button->OnClick = [this, self] { PopupButtonMenu(*self, ParamMenu()); };
+        break;
+      case kFast:
+        button->OnClick = [this, self] { PopupButtonMenu(*self, FastMenu(core_->options)); };
+        break;
+      case kTransp:
+        button->OnClick = [this, self] {
+          PopupButtonMenu(*self, TransparencyMenu(core_->options.transparent));
+        };
+        break;
+      case kLoad:
+        button->OnClick = [this, self] { PopupButtonMenu(*self, SlotSetMenu()); };
+        break;
+      default: {
+        const uint16_t command = commands[i];
+        button->OnClick = [this, command] { OnCommand(command); };
+      }
+    }
+    toolButtons_[i] = std::move(button);
+  }
+}
+
+void TMainForm::PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu) {
+  RECT r = button.ScreenRect();
+  if (uint16_t command = win32::TrackMenu(menu, hwnd_, POINT{r.left + 24, r.top + 24}))
+    OnCommand(command);
+}
+
+void TMainForm::WriteOption(const char* section, const char* key, const std::string& value) {
+  if (!IniFile(core_->folders.OptionsFile).WriteString(section, key, value))
+    ShowMessage(UnableToWriteMessage(core_->folders.OptionsFile));
+}
+
+void TMainForm::ToggleAutoHide() {
+  AutoHide = !AutoHide;
+  core_->options.autohide = AutoHide;
+  if (auto glyph = win32::LoadBitmapResource(instance_, AutoHide ? L"TOP-OFF" : L"TOP-ON"))
+    toolButtons_[kTop]->SetGlyph(*glyph);
+  WriteOption("main", "autohide", AutoHide ? "1" : "0");
+}
+
+void TMainForm::SetPlacement(uint8_t align) {
+  AlignMode = align;
+  core_->options.align = align;
+  Visualize();
+  WriteOption("main", "align", std::to_string(align));
+}
+
+void TMainForm::SaveSlotCommand(size_t index) {
+  auto temporary = core_->PrepareSlotExport(index);
+  if (!temporary) return;
+  wchar_t file[MAX_PATH] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = hwnd_;
+  dialog.lpstrFilter = kSlotFilter;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog)) {
+    core_->CancelSlotExport(*temporary);
+    return;
+  }
+  if (auto message = core_->FinishSlotExport(*temporary, std::filesystem::path(file)))
+    ShowMessage(*message);
+}
+
+void TMainForm::LoadSlotCommand() {
+  wchar_t file[MAX_PATH] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = hwnd_;
+  dialog.lpstrFilter = kSlotFilter;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return;
+  if (auto message = core_->LoadSlotFile(std::filesystem::path(file))) ShowMessage(*message);
+  RedrawIfVisible();
+}
+
+void TMainForm::OnCommand(uint16_t id) {
+  AppCore& core = *core_;
+  switch (id) {
+    case kCmdExit:
+      ExitProgram();
+      return;
+    case kCmdShowHide:
+      if (IsWindowVisible(hwnd_))
+        HideMainWindow();
+      else
+        ShowMainWindow();
+      return;
+    case kCmdShow:
+      ShowMainWindow();
+      return;
+    case kCmdMinimize:
+      HideMainWindow();
+      return;
+    case kCmdAutoHide:
+      ToggleAutoHide();
+      return;
+    case kCmdPrevious:
+    case kCmdNext: {
+      if (id == kCmdPrevious)
+        core.PreviousCommand();
+      else
+        core.NextCommand();
+      RedrawIfVisible();
+      PanelKinds kinds{};
+      for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
+      const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core.Slots.size()), kinds);
+      if (panel != SelectedPanel) SelectSlot(panel);
+      return;
+    }
+    case kCmdClearAll: {
+      core.ClearCommand();
+      RedrawIfVisible();
+      const int panel = SelectionAfterClearAll(SelectedPanel, slots_[0]->Kind());
+      if (panel != SelectedPanel) SelectSlot(panel);
+      return;
+    }
+    case kCmdCopy:
+      core.PutSlotOnClipboard(SelectedSlot);
+      RedrawIfVisible();
+      return;
+    case kCmdSwap:
+      core.SwapCommand(SelectedSlot);
+      RedrawIfVisible();
+      return;
+    case kCmdSlotUp:
+      core.MoveUpCommand(SelectedSlot);
+      RedrawIfVisible();
+      return;
+    case kCmdSlotDown:
+      core.MoveDownCommand(SelectedSlot);
+      RedrawIfVisible();
+      return;
+    case kCmdDeleteSlot: {
+      core.DeleteCommand(SelectedSlot);
+      RedrawIfVisible();
+      PanelKinds kinds{};
+      for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
+      const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core.Slots.size()), kinds);
+      if (panel != SelectedPanel) SelectSlot(panel);
+      return;
+    }
+    case kCmdClearClipboard:
+      if (ClipboardHasData(clipboard_)) EmptyTheClipboard(clipboard_);
+      return;
+    case kCmdSaveSlot:
+      SaveSlotCommand(SelectedSlot);
+      return;
+    case kCmdLoadSlot:
+      LoadSlotCommand();
+      return;
+    case kCmdPlace1:
+    case kCmdPlace2:
+    case kCmdPlace3:
+      SetPlacement(static_cast<uint8_t>(id - kCmdPlace1 + 1));
+      return;
+    case kCmdOpenLinks:
+      core.options.url = !core.options.url;
+      WriteOption("actions", "url", core.options.url ? "1" : "0");
+      return;
+    case kCmdCreateMessages:
+      core.options.mail = !core.options.mail;
+      WriteOption("actions", "mail", core.options.mail ? "1" : "0");
+      return;
+    case kCmdPlaySound:
+      core.options.playsound = !core.options.playsound;
+      core.LoadCopySound();
+      WriteOption("addition", "playsound", core.options.playsound ? "1" : "0");
+      return;
+    case kCmdNoDouble:
+      core.options.nodouble = !core.options.nodouble;
+      WriteOption("main", "nodouble", core.options.nodouble ? "1" : "0");
+      return;
+    case kCmdShowPaths:
+      core.options.pathfiles = !core.options.pathfiles;
+      core.ApplyOptionsToContext();
+      for (TClipRec& rec : core.Slots)
+        if (rec.HasFiles) GetFiles(rec, core.clip.previews);
+      RedrawIfVisible();
+      WriteOption("addition", "pathfiles", core.options.pathfiles ? "1" : "0");
+      return;
+    default:
+      if (id >= kCmdTransparency0 && id < kCmdTransparency0 + 10)
+        MakeTransparent((id - kCmdTransparency0) * 10);
+      return;
+  }
+}
+
+}  // namespace qv

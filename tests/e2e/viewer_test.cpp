@@ -1,0 +1,434 @@
+// The text and picture viewers inside this process: size, frame, content,
+// opacity, the hidden pointer, and the foreground going back to the main
+// window when a viewer hides. Screenshots go to the folder named by
+// QV_ARTIFACTS when it is set.
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "codecs/bitmap32.h"
+#include "codecs/bmp.h"
+#include "e2e_support.h"
+#include "platform/win32/window_handles_win32.h"
+#include "ui/pict_form_win32.h"
+#include "ui/text_form_win32.h"
+
+namespace qv::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr uint32_t kGrey = 0x808080;  // 0x00RRGGBB
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+// The window's pixels as it shows them, children included (read from its
+// window DC, which covers the window's own surface).
+Bitmap32 CaptureWindow(HWND hwnd) {
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  Bitmap32 image;
+  image.width = rect.right - rect.left;
+  image.height = rect.bottom - rect.top;
+  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+  HDC windowDc = GetWindowDC(hwnd);
+  win32::MemoryDC memory(CreateCompatibleDC(windowDc));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  win32::GdiBitmap section(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (section && bits) {
+    win32::SelectedObject selected(memory.Get(), section.Get());
+    BitBlt(memory.Get(), 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* source = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
+  }
+  ReleaseDC(hwnd, windowDc);
+  return image;
+}
+
+// What the window paints for WM_PRINT (PrintWindow), its own client area only.
+Bitmap32 PrintedWindow(HWND hwnd) {
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  Bitmap32 image;
+  image.width = rect.right - rect.left;
+  image.height = rect.bottom - rect.top;
+  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+  win32::ScreenDC screen;
+  win32::MemoryDC memory(CreateCompatibleDC(screen.Get()));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  win32::GdiBitmap section(
+      CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (section && bits) {
+    win32::SelectedObject selected(memory.Get(), section.Get());
+    PrintWindow(hwnd, memory.Get(), 0);
+    GdiFlush();
+    const auto* source = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
+  }
+  return image;
+}
+
+void SaveArtifact(const Bitmap32& image, const wchar_t* name) {
+  const wchar_t* folder = _wgetenv(L"QV_ARTIFACTS");
+  if (!folder || !*folder) return;
+  std::filesystem::create_directories(folder);
+  Bytes bmp = EncodeBmp(image);
+  std::ofstream file(std::filesystem::path(folder) / name, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+}
+
+SIZE ClientSize(HWND hwnd) {
+  RECT rect{};
+  GetClientRect(hwnd, &rect);
+  return SIZE{rect.right, rect.bottom};
+}
+
+BYTE Opacity(HWND hwnd) {
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags) || !(flags & LWA_ALPHA)) return 0;
+  return alpha;
+}
+
+// The thread's cursor display count (ShowCursor's counter).
+int CursorDisplayCount() {
+  int count = ShowCursor(TRUE);
+  ShowCursor(FALSE);
+  return count - 1;
+}
+
+std::wstring WindowText(HWND hwnd) {
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, 256);
+  return text;
+}
+
+std::wstring RichEditText(HWND richEdit) {
+  int length = GetWindowTextLengthW(richEdit);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(
+      SendMessageW(richEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  return text;
+}
+
+HCURSOR Arrow() {
+  return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+}
+
+// A visible window standing in for the program's main window.
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"QvViewerTestMain";
+    win32::RegisterWindowClass(wc);
+    main_.Reset(CreateWindowExW(0, wc.lpszClassName, L"Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700,
+                                400, 300, 200, nullptr, nullptr, wc.hInstance, nullptr));
+    ASSERT_TRUE(main_);
+    other_.Reset(CreateWindowExW(0, wc.lpszClassName, L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 900, 500, 200, 150, nullptr, nullptr, wc.hInstance, nullptr));
+    ASSERT_TRUE(other_);
+    SetForegroundWindow(main_.Get());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.Get(); }, 5s));
+  }
+
+  win32::Window main_;
+  win32::Window other_;
+};
+
+using ViewerText = ViewerTest;
+using ViewerPicture = ViewerTest;
+
+const std::string kRtf =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}{\\colortbl;\\red0\\green0\\blue160;}"
+    "\\f0\\fs16 Hello viewer\\par\\cf1 second line\\par}";
+
+TEST_F(ViewerText, IsABorderlessLayeredWindowWithTheTextAreaAndFrame) {
+  TTextForm form(main_.Get(), 290, 180);
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_FALSE(IsWindowVisible(hwnd)) << "created hidden";
+  EXPECT_EQ(WindowText(hwnd), L"Text View");
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
+  EXPECT_NE(exStyle & WS_EX_LAYERED, 0);
+  EXPECT_EQ(Opacity(hwnd), 255);
+
+  SIZE client = ClientSize(hwnd);
+  EXPECT_EQ(client.cx, 294);
+  EXPECT_EQ(client.cy, 184);
+  EXPECT_EQ(form.Size().cx, 294) << "no border around the client area";
+  EXPECT_EQ(form.Size().cy, 184);
+
+  HWND edit = form.RichEdit();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(GetParent(edit), hwnd);
+  RECT rect{};
+  GetWindowRect(edit, &rect);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, 2);
+  EXPECT_EQ(rect.top, 2);
+  EXPECT_EQ(rect.right, 292);
+  EXPECT_EQ(rect.bottom, 182);
+  EXPECT_FALSE(IsWindowEnabled(edit)) << "never takes focus or mouse input";
+  EXPECT_NE(GetWindowLongW(edit, GWL_STYLE) & ES_READONLY, 0);
+}
+
+TEST_F(ViewerText, ShowsTheRichTextWithoutActivatingAndHidesThePointer) {
+  TTextForm form(main_.Get(), 290, 180);
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  int displayCount = CursorDisplayCount();
+
+  form.ShowText(kRtf, 120, 90);
+  ASSERT_TRUE(WaitUntil([&] { return form.Visible(); }, 5s));
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect.left, 120);
+  EXPECT_EQ(rect.top, 90);
+  EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(GetForegroundWindow(), main_.Get()) << "the viewer is not activated";
+  EXPECT_NE(GetActiveWindow(), hwnd);
+
+  std::wstring text = RichEditText(form.RichEdit());
+  EXPECT_NE(text.find(L"Hello viewer"), std::wstring::npos)
+      << std::string(text.begin(), text.end());
+  EXPECT_NE(text.find(L"second line"), std::wstring::npos);
+
+  EXPECT_EQ(GetCursor(), nullptr) << "pointer hidden";
+  EXPECT_EQ(CursorDisplayCount(), displayCount - 1);
+
+  UpdateWindow(hwnd);
+  Bitmap32 shot = CaptureWindow(hwnd);
+  SaveArtifact(shot, L"text_viewer.bmp");
+  ASSERT_EQ(shot.width, 294);
+  EXPECT_EQ(shot.at(0, 0), kGrey);
+  EXPECT_EQ(shot.at(1, 92), kGrey);
+  EXPECT_EQ(shot.at(293, 183), kGrey);
+  EXPECT_EQ(shot.at(292, 182), kGrey);
+  EXPECT_EQ(shot.at(291, 181), kWhite) << "white text area inside the frame";
+  EXPECT_EQ(shot.at(2, 2), kWhite);
+  // Some dark text pixels in the first lines.
+  int dark = 0;
+  for (int y = 2; y < 40; ++y)
+    for (int x = 2; x < 150; ++x) dark += (shot.at(x, y) & 0xFF) < 0x80;
+  EXPECT_GT(dark, 20);
+
+  form.HideViewer();
+  EXPECT_EQ(CursorDisplayCount(), displayCount);
+}
+
+TEST_F(ViewerText, TextWithoutItsOwnFontGetsTheViewerFontNotBoldSystem) {
+  TTextForm form(main_.Get(), 290, 180);
+  ASSERT_NE(form.Handle(), nullptr);
+  form.ShowText("{\\rtf1 bare words}", 100, 100);
+  HWND edit = form.RichEdit();
+  SendMessageW(edit, EM_SETSEL, 0, 4);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  EXPECT_STREQ(format.szFaceName, L"Tahoma");
+  EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
+  form.HideViewer();
+}
+
+TEST_F(ViewerText, LongLinesAreNotWrapped) {
+  TTextForm form(main_.Get(), 290, 180);
+  ASSERT_NE(form.Handle(), nullptr);
+  std::string line(400, 'w');
+  form.ShowText("{\\rtf1\\ansi " + line + "}", 100, 100);
+  EXPECT_EQ(SendMessageW(form.RichEdit(), EM_GETLINECOUNT, 0, 0), 1);
+  form.HideViewer();
+}
+
+TEST_F(ViewerText, ShowingAgainReplacesTheText) {
+  TTextForm form(main_.Get(), 290, 180);
+  ASSERT_NE(form.Handle(), nullptr);
+  int displayCount = CursorDisplayCount();
+  form.ShowText("{\\rtf1 first}", 100, 100);
+  form.ShowText("{\\rtf1 other}", 140, 120);
+  std::wstring text = RichEditText(form.RichEdit());
+  EXPECT_EQ(text.find(L"first"), std::wstring::npos);
+  EXPECT_NE(text.find(L"other"), std::wstring::npos);
+  EXPECT_EQ(CursorDisplayCount(), displayCount - 1) << "the pointer is hidden once";
+  form.HideViewer();
+  EXPECT_EQ(CursorDisplayCount(), displayCount);
+}
+
+TEST_F(ViewerText, OpacityAndResize) {
+  TTextForm form(main_.Get(), 290, 180);
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  form.SetOpacity(127);
+  EXPECT_EQ(Opacity(hwnd), 127);
+  form.SetOpacity(255);
+  EXPECT_EQ(Opacity(hwnd), 255);
+
+  form.Resize(400, 100);
+  SIZE client = ClientSize(hwnd);
+  EXPECT_EQ(client.cx, 404);
+  EXPECT_EQ(client.cy, 104);
+  SIZE edit = ClientSize(form.RichEdit());
+  EXPECT_EQ(edit.cx, 400);
+  EXPECT_EQ(edit.cy, 100);
+}
+
+TEST_F(ViewerText, HidingRestoresTheArrowAndTheMainWindowInFront) {
+  TTextForm form(main_.Get(), 290, 180);
+  ASSERT_NE(form.Handle(), nullptr);
+  form.ShowText(kRtf, 50, 50);
+  ASSERT_TRUE(form.Visible());
+  SetForegroundWindow(other_.Get());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other_.Get(); }, 5s));
+
+  form.HideViewer();
+  EXPECT_TRUE(WaitUntil([&] { return !form.Visible(); }, 5s));
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_EQ(GetCursor(), Arrow());
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.Get(); }, 5s));
+}
+
+// A picture with one colour and marked corners: blue top left, green bottom right.
+Bitmap32 MarkedPicture(int width, int height) {
+  Bitmap32 picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.assign(static_cast<size_t>(width) * height, 0xFF0000);
+  picture.at(0, 0) = 0x0000FF;
+  picture.at(width - 1, height - 1) = 0x00FF00;
+  return picture;
+}
+
+TEST_F(ViewerPicture, ClientAreaFollowsThePictureSize) {
+  for (int u : {40, 60, 80, 100, 120}) {
+    TPictForm form(main_.Get(), u, RGB(255, 255, 255));
+    ASSERT_NE(form.Handle(), nullptr);
+    SIZE client = ClientSize(form.Handle());
+    EXPECT_EQ(client.cx, 4 * u + 4) << u;
+    EXPECT_EQ(client.cy, 3 * u + 4) << u;
+    EXPECT_EQ(form.Size().cx, 4 * u + 4);
+  }
+  TPictForm form(main_.Get(), 120, RGB(255, 255, 255));
+  EXPECT_EQ(ClientSize(form.Handle()).cx, 484);
+  EXPECT_EQ(ClientSize(form.Handle()).cy, 364);
+  EXPECT_EQ(WindowText(form.Handle()), L"Picture View");
+  EXPECT_NE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(ViewerPicture, PaintsThePictureCentredOnTheGroundInsideTheFrame) {
+  TPictForm form(main_.Get(), 120, RGB(255, 255, 255));
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  int displayCount = CursorDisplayCount();
+  form.ShowPict(MarkedPicture(100, 50), 60, 40);
+  ASSERT_TRUE(WaitUntil([&] { return form.Visible(); }, 5s));
+  EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(GetForegroundWindow(), main_.Get());
+  EXPECT_EQ(GetCursor(), nullptr);
+  EXPECT_EQ(CursorDisplayCount(), displayCount - 1);
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect.left, 60);
+  EXPECT_EQ(rect.top, 40);
+
+  UpdateWindow(hwnd);
+  for (const Bitmap32& shot : {CaptureWindow(hwnd), PrintedWindow(hwnd)}) {
+    ASSERT_EQ(shot.width, 484);
+    ASSERT_EQ(shot.height, 364);
+    // 2 + (480 - 100) / 2 = 192, 2 + (360 - 50) / 2 = 157.
+    EXPECT_EQ(shot.at(192, 157), 0x0000FFu) << "top-left corner of the picture";
+    EXPECT_EQ(shot.at(291, 206), 0x00FF00u) << "bottom-right corner, not stretched";
+    EXPECT_EQ(shot.at(242, 182), 0xFF0000u);
+    EXPECT_EQ(shot.at(191, 157), kWhite);
+    EXPECT_EQ(shot.at(292, 206), kWhite);
+    EXPECT_EQ(shot.at(192, 156), kWhite);
+    EXPECT_EQ(shot.at(0, 0), kGrey);
+    EXPECT_EQ(shot.at(1, 1), kGrey);
+    EXPECT_EQ(shot.at(483, 363), kGrey);
+    EXPECT_EQ(shot.at(2, 2), kWhite);
+    EXPECT_EQ(shot.at(481, 361), kWhite);
+  }
+  SaveArtifact(CaptureWindow(hwnd), L"picture_viewer.bmp");
+  form.HideViewer();
+  EXPECT_EQ(CursorDisplayCount(), displayCount);
+}
+
+TEST_F(ViewerPicture, ALargerPictureIsCentredAndClippedToTheGround) {
+  TPictForm form(main_.Get(), 40, RGB(255, 255, 255));
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  Bitmap32 picture;
+  picture.width = 300;
+  picture.height = 200;
+  picture.pixels.resize(300 * 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) picture.at(x, y) = static_cast<uint32_t>(x << 8 | y);
+  form.ShowPict(picture, 10, 10);
+  UpdateWindow(hwnd);
+  Bitmap32 shot = CaptureWindow(hwnd);
+  ASSERT_EQ(shot.width, 164);
+  // Ground 160 x 120 at (2, 2): picture offset (160 - 300) / 2 = -70, (120 - 200) / 2 = -40.
+  EXPECT_EQ(shot.at(2, 2), picture.at(70, 40));
+  EXPECT_EQ(shot.at(161, 121), picture.at(229, 159));
+  EXPECT_EQ(shot.at(1, 1), kGrey) << "the frame stays";
+  EXPECT_EQ(shot.at(162, 122), kGrey);
+  form.HideViewer();
+}
+
+TEST_F(ViewerPicture, BackgroundAndOpacity) {
+  TPictForm form(main_.Get(), 60, RGB(255, 255, 255));
+  HWND hwnd = form.Handle();
+  ASSERT_NE(hwnd, nullptr);
+  form.SetBackground(RGB(0, 0, 160));  // 0x00BBGGRR
+  EXPECT_EQ(form.Background(), RGB(0, 0, 160));
+  form.SetOpacity(127);
+  EXPECT_EQ(Opacity(hwnd), 127);
+  form.ShowPict(MarkedPicture(10, 10), 30, 30);
+  UpdateWindow(hwnd);
+  Bitmap32 shot = CaptureWindow(hwnd);
+  EXPECT_EQ(shot.at(5, 5), 0x0000A0u) << "the ground has the background colour";
+  EXPECT_EQ(shot.at(0, 0), kGrey);
+  form.HideViewer();
+}
+
+TEST_F(ViewerPicture, HidingRestoresTheArrowAndTheMainWindowInFront) {
+  TPictForm form(main_.Get(), 60, RGB(255, 255, 255));
+  ASSERT_NE(form.Handle(), nullptr);
+  form.ShowPict(MarkedPicture(20, 20), 30, 30);
+  ASSERT_TRUE(form.Visible());
+  SetForegroundWindow(other_.Get());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other_.Get(); }, 5s));
+  form.HideViewer();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(GetCursor(), Arrow());
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.Get(); }, 5s));
+}
+
+}  // namespace
+}  // namespace qv::e2e
