@@ -55,10 +55,13 @@ void TMainForm::ArrangeControls() {
   const int slotsTop = kClipboardPanel + kSplit;
   const int slotsHeight = h - slotsTop - kSplit - kToolbar;
   if (slots_[0]) slots_[0]->SetBounds(kBorder, kBorder, w - 2 * kBorder, kSlotHeight);
+  // Rows below the client area are hidden rather than left over the toolbar.
+  const int rows = (h - kClientHeightBase) / kRowHeight;
   for (int k = 1; k < kSlotViewCount; ++k) {
-    if (slots_[k])
-      slots_[k]->SetBounds(kBorder, slotsTop + kBorder + kRowHeight * (k - 1),
-                           w - 2 * kBorder - kScrollWidth - kBorder, kSlotHeight);
+    if (!slots_[k]) continue;
+    slots_[k]->SetBounds(kBorder, slotsTop + kBorder + kRowHeight * (k - 1),
+                         w - 2 * kBorder - kScrollWidth - kBorder, kSlotHeight);
+    ShowWindow(slots_[k]->Handle(), k <= rows ? SW_SHOWNA : SW_HIDE);
   }
   if (sBar_)
     MoveWindow(sBar_, w - kBorder - kScrollWidth, slotsTop + kBorder, kScrollWidth,
@@ -112,8 +115,10 @@ void TMainForm::Visualize() {
     const SlotFill& fill = plan.slots[static_cast<size_t>(k)];
     if (fill.action == SlotFill::Action::kSnapshot)
       FillSlot(k, fill.index);
-    else if (fill.action == SlotFill::Action::kEmptySlot)
+    else if (fill.action == SlotFill::Action::kEmptySlot) {
       slots_[k]->SetDisplayKind(static_cast<int>(DisplayKind::kEmptySlot));
+      SetWindowTextW(slots_[k]->Handle(), L"Empty slot");
+    }
   }
 }
 
@@ -158,10 +163,12 @@ void TMainForm::PlaceWindow() {
   request.alignMode = AlignMode;
   request.window = ToRect(window);
   request.clientHeight = ClientRect().bottom;
-  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+  // A taskbar that is hidden or has no area (some shells keep an empty one)
+  // counts as none: the window then stays at its saved place.
+  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr); taskbar && IsWindowVisible(taskbar)) {
     RECT r{};
     GetWindowRect(taskbar, &r);
-    request.taskbar = ToRect(r);
+    if (r.right > r.left && r.bottom > r.top) request.taskbar = ToRect(r);
   }
   request.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   Placement placement = qv::PlaceWindow(request, saved_);

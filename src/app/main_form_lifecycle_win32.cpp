@@ -11,17 +11,6 @@
 namespace qv {
 namespace {
 
-bool RunningOnWin9x() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  bool known = GetVersionExW(&info) != FALSE;
-#pragma GCC diagnostic pop
-  return IsWin9xFamily(known, info.dwMajorVersion, info.dwMinorVersion,
-                       info.dwPlatformId == VER_PLATFORM_WIN32_NT);
-}
-
 std::optional<std::filesystem::path> SystemAppDataFolder() {
   wchar_t path[MAX_PATH];
   int csidl = RunningOnWin9x() ? CSIDL_APPDATA : CSIDL_COMMON_APPDATA;
@@ -39,6 +28,17 @@ SIZE WindowSizeForClient(HWND hwnd, int clientWidth, int clientHeight) {
 }
 
 }  // namespace
+
+bool RunningOnWin9x() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  bool known = GetVersionExW(&info) != FALSE;
+#pragma GCC diagnostic pop
+  return IsWin9xFamily(known, info.dwMajorVersion, info.dwMinorVersion,
+                       info.dwPlatformId == VER_PLATFORM_WIN32_NT);
+}
 
 void TMainForm::FormCreate() {
   // 1. Disabled until start-up is finished (the window was created disabled).

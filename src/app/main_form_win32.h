@@ -7,7 +7,9 @@
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "tray/cool_tray_icon_win32.h"
 #include "ui/pict_form_win32.h"
+#include "ui/popup_menu_win32.h"
 #include "ui/slot_view_win32.h"
 #include "ui/text_form_win32.h"
 
@@ -29,6 +31,9 @@ class TFlatButton;
 class TGround;
 class TControlHost;
 }  // namespace win32
+
+// Windows 95, 98 or Me.
+bool RunningOnWin9x();
 
 class TMainForm {
  public:
@@ -58,13 +63,11 @@ class TMainForm {
 
   // Steps of start-up and shut-down whose subsystems are not built yet.
   void CreateTrayTimers() {}
-  void ShowTrayIcon() {}
   void StartIconTimer() {}
   void ApplyLanguage() {}
   void BuildSetsMenu() {}
   void CreateSettingsDialog() {}
   void SetTrayHintMode() {}
-  void EnableTrayIcon() {}
   void UnregisterHotkeys() {}
   void ReleaseTimers() {}
   void ReleaseTextFont() {}
@@ -106,6 +109,11 @@ class TMainForm {
   void ShowViewer(win32::TSlot& slot, win32::TSlot::Part part, RECT screen);
   void HideViewers();
 
+  // Tray icon (main_form_tray_win32.cpp).
+  void ShowTrayIcon();
+  void EnableTrayIcon();
+  void CoolTrayMouseDown(TrayButton button);
+
   // Commands (main_form_commands_win32.cpp).
   void OnCommand(uint16_t id);
   void CreateToolbar();
@@ -136,6 +144,8 @@ class TMainForm {
   std::array<std::unique_ptr<win32::TFlatButton>, 10> toolButtons_;
   std::array<std::unique_ptr<win32::TSlot>, kSlotViewCount> slots_;
   HWND sBar_ = nullptr;
+  std::unique_ptr<TCoolTrayIcon> CoolTray;
+  win32::UniqueMenu pmTray;
   std::unique_ptr<TTextForm> textForm_;
   std::unique_ptr<TPictForm> pictForm_;
   HWND tooltip_ = nullptr;

@@ -5,13 +5,6 @@
 namespace qv::win32 {
 namespace {
 
-struct MenuOwner {
-  HMENU menu;
-  ~MenuOwner() {
-    if (menu) DestroyMenu(menu);  // destroys the submenus with it
-  }
-};
-
 HMENU Build(const Menu& items) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return nullptr;
@@ -44,14 +37,16 @@ HMENU Build(const Menu& items) {
 
 }  // namespace
 
+UniqueMenu BuildPopupMenu(const Menu& menu) { return UniqueMenu(Build(menu)); }
+
 uint16_t TrackMenu(const Menu& menu, HWND owner, POINT screen) {
-  MenuOwner popup{Build(menu)};
-  if (!popup.menu) return 0;
+  UniqueMenu popup = BuildPopupMenu(menu);
+  if (!popup.Get()) return 0;
   // The owner must be in front, or the menu does not close when the user
   // clicks elsewhere; the empty message afterwards lets it finish closing.
   SetForegroundWindow(owner);
   UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      popup.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x,
+      popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x,
       screen.y, 0, owner, nullptr));
   PostMessageW(owner, WM_NULL, 0, 0);
   return static_cast<uint16_t>(chosen);

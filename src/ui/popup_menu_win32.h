@@ -2,9 +2,32 @@
 // Popup menus built from the menu model right before they open.
 #include <windows.h>
 
+#include <utility>
+
 #include "ui/menu_model.h"
 
 namespace qv::win32 {
+
+// A system menu built from the model, destroyed (with its submenus) with the owner.
+class UniqueMenu {
+ public:
+  explicit UniqueMenu(HMENU menu = nullptr) : menu_(menu) {}
+  ~UniqueMenu() {
+    if (menu_) DestroyMenu(menu_);
+  }
+  UniqueMenu(UniqueMenu&& other) noexcept : menu_(other.menu_) { other.menu_ = nullptr; }
+  UniqueMenu& operator=(UniqueMenu&& other) noexcept {
+    std::swap(menu_, other.menu_);
+    return *this;
+  }
+  UniqueMenu(const UniqueMenu&) = delete;
+  UniqueMenu& operator=(const UniqueMenu&) = delete;
+  HMENU Get() const { return menu_; }
+
+ private:
+  HMENU menu_;
+};
+UniqueMenu BuildPopupMenu(const Menu& menu);
 
 // Shows the menu at a screen point, owned by `owner`, and returns the chosen
 // command id (0 when the menu was dismissed).

@@ -31,7 +31,8 @@ class TTextForm {
   void Resize(int width, int height);
   // 255 is opaque.
   void SetOpacity(uint8_t opacity);
-  // The font that text without its own formatting gets.
+  // The font that text without its own formatting gets (not owned; it must
+  // outlive the viewer or be replaced first). Null restores Tahoma 8.
   void SetFont(HFONT font);
 
   // Loads the rich text, hides the screen pointer and shows the viewer

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "codecs/bitmap32.h"
@@ -26,39 +27,8 @@ using namespace std::chrono_literals;
 constexpr uint32_t kGrey = 0x808080;  // 0x00RRGGBB
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-// The window's pixels as it shows them, children included (read from its
-// window DC, which covers the window's own surface).
-Bitmap32 CaptureWindow(HWND hwnd) {
-  RECT rect{};
-  GetWindowRect(hwnd, &rect);
-  Bitmap32 image;
-  image.width = rect.right - rect.left;
-  image.height = rect.bottom - rect.top;
-  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-  HDC windowDc = GetWindowDC(hwnd);
-  win32::MemoryDC memory(CreateCompatibleDC(windowDc));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  win32::GdiBitmap section(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (section && bits) {
-    win32::SelectedObject selected(memory.Get(), section.Get());
-    BitBlt(memory.Get(), 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* source = static_cast<const uint32_t*>(bits);
-    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
-  }
-  ReleaseDC(hwnd, windowDc);
-  return image;
-}
-
-// What the window paints for WM_PRINT (PrintWindow), its own client area only.
-Bitmap32 PrintedWindow(HWND hwnd) {
+// The pixels `draw` puts into a 32-bit bitmap of the window's size.
+Bitmap32 DrawnPixels(HWND hwnd, const std::function<void(HDC)>& draw) {
   RECT rect{};
   GetWindowRect(hwnd, &rect);
   Bitmap32 image;
@@ -77,14 +47,30 @@ Bitmap32 PrintedWindow(HWND hwnd) {
   void* bits = nullptr;
   win32::GdiBitmap section(
       CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (section && bits) {
-    win32::SelectedObject selected(memory.Get(), section.Get());
-    PrintWindow(hwnd, memory.Get(), 0);
-    GdiFlush();
-    const auto* source = static_cast<const uint32_t*>(bits);
-    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
-  }
+  if (!section || !bits) return image;
+  win32::SelectedObject selected(memory.Get(), section.Get());
+  draw(memory.Get());
+  GdiFlush();
+  const auto* source = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
   return image;
+}
+
+// The window's pixels as it shows them, children included (copied from its
+// window DC, which covers the window's own surface).
+Bitmap32 CaptureWindow(HWND hwnd) {
+  return DrawnPixels(hwnd, [hwnd](HDC target) {
+    HDC windowDc = GetWindowDC(hwnd);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    BitBlt(target, 0, 0, rect.right - rect.left, rect.bottom - rect.top, windowDc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, windowDc);
+  });
+}
+
+// What the window paints for WM_PRINT (PrintWindow).
+Bitmap32 PrintedWindow(HWND hwnd) {
+  return DrawnPixels(hwnd, [hwnd](HDC target) { PrintWindow(hwnd, target, 0); });
 }
 
 void SaveArtifact(const Bitmap32& image, const wchar_t* name) {
