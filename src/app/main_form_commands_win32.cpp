@@ -1,6 +1,7 @@
 // Menu and toolbar commands of the main window.
 #include "app/main_form_win32.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include "app/command_ids.h"
@@ -76,6 +77,32 @@ void TMainForm::CreateToolbar() {
       }
     }
     toolButtons_[i] = std::move(button);
+  }
+  // The buttons' hints: one tooltip window, one tool per button rectangle.
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                             nullptr, instance_, nullptr);
+  for (size_t i = 0; i < toolButtons_.size(); ++i) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = i + 1;
+    tool.lpszText = toolButtons_[i]->Hint.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(tooltip_, TTM_ACTIVATE, core_->options.toolbarhints, 0);
+}
+
+void TMainForm::UpdateToolTips() {
+  if (!tooltip_) return;
+  for (size_t i = 0; i < toolButtons_.size(); ++i) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.hwnd = hwnd_;
+    tool.uId = i + 1;
+    tool.rect = toolButtons_[i]->BoundsRect();
+    SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 

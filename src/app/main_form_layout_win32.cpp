@@ -78,6 +78,7 @@ void TMainForm::ArrangeControls() {
     if (toolButtons_[i])
       toolButtons_[i]->SetBounds(buttonsLeft + kLefts[i], groundTop + 2, 24, 24);
   }
+  UpdateToolTips();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -117,6 +117,7 @@ class TMainForm {
   // Commands (main_form_commands_win32.cpp).
   void OnCommand(uint16_t id);
   void CreateToolbar();
+  void UpdateToolTips();
   // Opens a menu at a toolbar button's bottom-right corner and runs the choice.
   void PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu);
   void SaveSlotCommand(size_t index);
