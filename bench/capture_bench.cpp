@@ -88,9 +88,11 @@ void BM_MakeClipRecText1MB(benchmark::State& state) {
   ClipContext ctx(clipboard, renderer, system, std::filesystem::temp_directory_path());
   ctx.write2disk = false;
   std::string text;
-  while (text.size() < (1u << 20)) text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
+  while (text.size() < (1u << 20))
+    text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
   clipboard.SetByOther({{CF_TEXT, Bytes(text.begin(), text.end() + 0)}});
-  const Bytes stream = CaptureClipboard(clipboard);  // CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT
+  const Bytes stream =
+      CaptureClipboard(clipboard);  // CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT
   double work = 0, baseline = 0;
   for (auto _ : state) {
     TClipArr slots(1);

@@ -22,7 +22,8 @@ void BM_SlotsIdenticalBitmap4000x3000(benchmark::State& state) {
   ClipContext ctx(clipboard, renderer, system, std::filesystem::temp_directory_path());
   ctx.write2disk = false;
   Bitmap32 picture{4000, 3000, std::vector<uint32_t>(4000u * 3000u)};
-  for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
+  for (size_t i = 0; i < picture.pixels.size(); ++i)
+    picture.pixels[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
   TClipArr slots(2);
   for (auto& rec : slots) {
     clipboard.SetBitmapByOther(picture, 24);

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "clip/clipboard_io.h"
 #include "settings/options_file.h"
 #include "ui/auto_select.h"
@@ -24,13 +24,28 @@ struct ToolButton {
 };
 // In toolbar order: fbConfig, fbFast, fbTransp, fbPrev, fbLoad, fbDelAll,
 // fbNext, fbMinimize, fbTop, fbExit.
-constexpr ToolButton kToolButtons[10] = {
-    {L"GLYPH-CONFIG", "Parameters..."},    {L"GLYPH-FAST", "Quick settings..."},
-    {L"GLYPH-TRANSP", "Transparency..."},  {L"GLYPH-PREV", "Previous slot"},
-    {L"GLYPH-LOAD", "Management of slots..."}, {L"GLYPH-DELALL", "Clear all slots"},
-    {L"GLYPH-NEXT", "Next slot"},          {L"GLYPH-MINIMIZE", "Minimize"},
-    {L"TOP-ON", "Hide automatically"},     {L"GLYPH-EXIT", "Exit"}};
-enum ToolIndex { kConfig, kFast, kTransp, kPrev, kLoad, kDelAll, kNext, kMinimize, kTop, kExitButton };
+constexpr ToolButton kToolButtons[10] = {{L"GLYPH-CONFIG", "Parameters..."},
+                                         {L"GLYPH-FAST", "Quick settings..."},
+                                         {L"GLYPH-TRANSP", "Transparency..."},
+                                         {L"GLYPH-PREV", "Previous slot"},
+                                         {L"GLYPH-LOAD", "Management of slots..."},
+                                         {L"GLYPH-DELALL", "Clear all slots"},
+                                         {L"GLYPH-NEXT", "Next slot"},
+                                         {L"GLYPH-MINIMIZE", "Minimize"},
+                                         {L"TOP-ON", "Hide automatically"},
+                                         {L"GLYPH-EXIT", "Exit"}};
+enum ToolIndex {
+  kConfig,
+  kFast,
+  kTransp,
+  kPrev,
+  kLoad,
+  kDelAll,
+  kNext,
+  kMinimize,
+  kTop,
+  kExitButton
+};
 
 // "Slots (*.slot)|*.slot" as the dialogs want it: pairs ending in two NULs.
 constexpr wchar_t kSlotFilter[] = L"Slots (*.slot)\0*.slot\0";
@@ -46,8 +61,8 @@ void TMainForm::CreateToolbar() {
   }
   grToolbar_->SetEnabled(false);
   grToolButtons_->SetEnabled(false);
-  const uint16_t commands[10] = {0, 0, 0, kCmdPrevious, 0, kCmdClearAll, kCmdNext,
-                                 kCmdMinimize, kCmdAutoHide, kCmdExit};
+  const uint16_t commands[10] = {
+      0, 0, 0, kCmdPrevious, 0, kCmdClearAll, kCmdNext, kCmdMinimize, kCmdAutoHide, kCmdExit};
   for (size_t i = 0; i < toolButtons_.size(); ++i) {
     auto button = std::make_unique<win32::TFlatButton>(*host_);
     if (auto glyph = win32::LoadBitmapResource(instance_, kToolButtons[i].glyph))

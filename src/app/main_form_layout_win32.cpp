@@ -23,16 +23,18 @@ constexpr uint32_t kFrameBlue = 0x8080FF;  // 128,128,255
 constexpr uint32_t kSkyBlue = 0xA6CAF0;    // 166,202,240
 constexpr uint32_t kWhite = 0xFFFFFF;
 
+Rect ToRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
 SIZE WindowSizeForClient(HWND hwnd, int width, int height) {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
   return {r.right - r.left, r.bottom - r.top};
 }
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
 
 RECT TMainForm::ClientRect() const {
   RECT r{};
@@ -42,8 +44,8 @@ RECT TMainForm::ClientRect() const {
 
 void TMainForm::CreateControls() {
   host_ = std::make_unique<win32::TControlHost>(hwnd_);
-  sBar_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT | WS_DISABLED,
-                          0, 0, kScrollWidth, 100, hwnd_, nullptr, instance_, nullptr);
+  sBar_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT | WS_DISABLED, 0,
+                          0, kScrollWidth, 100, hwnd_, nullptr, instance_, nullptr);
   CreateSlots();
   CreateToolbar();
   ArrangeControls();
@@ -69,14 +71,14 @@ void TMainForm::ArrangeControls() {
   // The toolbar ground fills pnToolbar inside its border; the buttons' own
   // panel is centred in it.
   const int groundTop = h - kToolbar + kBorder;
-  if (grToolbar_) grToolbar_->SetBounds(kBorder, groundTop, w - 2 * kBorder, kToolbar - 2 * kBorder);
+  if (grToolbar_)
+    grToolbar_->SetBounds(kBorder, groundTop, w - 2 * kBorder, kToolbar - 2 * kBorder);
   const int buttonsLeft = kBorder + CenteredLeft(w - 2 * kBorder, kToolButtonsWidth);
   if (grToolButtons_)
     grToolButtons_->SetBounds(buttonsLeft, groundTop, kToolButtonsWidth, kToolbar - 2 * kBorder);
   static const int kLefts[10] = {2, 28, 54, 88, 120, 146, 178, 212, 238, 264};
   for (size_t i = 0; i < toolButtons_.size(); ++i) {
-    if (toolButtons_[i])
-      toolButtons_[i]->SetBounds(buttonsLeft + kLefts[i], groundTop + 2, 24, 24);
+    if (toolButtons_[i]) toolButtons_[i]->SetBounds(buttonsLeft + kLefts[i], groundTop + 2, 24, 24);
   }
   UpdateToolTips();
   InvalidateRect(hwnd_, nullptr, FALSE);
@@ -101,8 +103,7 @@ void TMainForm::SetClientHeight(int height) {
   const RECT client = ClientRect();
   if (client.bottom == height) return;
   SIZE size = WindowSizeForClient(hwnd_, client.right, height);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ArrangeControls();
 }
 
@@ -179,7 +180,9 @@ void TMainForm::PlaceWindow() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMainForm::OnEnterSizeMove() { GetWindowRect(hwnd_, &sizeMoveStart_); }
+void TMainForm::OnEnterSizeMove() {
+  GetWindowRect(hwnd_, &sizeMoveStart_);
+}
 
 void TMainForm::OnExitSizeMove() {
   RECT now{};
@@ -225,8 +228,8 @@ void TMainForm::OnWindowPosChanging(WINDOWPOS& pos) {
   GetWindowRect(hwnd_, &window);
   Size size{(pos.flags & SWP_NOSIZE) ? window.right - window.left : pos.cx,
             (pos.flags & SWP_NOSIZE) ? window.bottom - window.top : pos.cy};
-  Point docked = DockToWorkArea({pos.x, pos.y}, size, ToRect(monitor.rcWork),
-                                core_->options.snapvalue);
+  Point docked =
+      DockToWorkArea({pos.x, pos.y}, size, ToRect(monitor.rcWork), core_->options.snapvalue);
   pos.x = docked.x;
   pos.y = docked.y;
 }
@@ -245,7 +248,8 @@ void TMainForm::OnActivate(bool active) {
     SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, dragFullWindows_, nullptr, 0);
     haveDragSetting_ = false;
   }
-  const bool viewerOpen = (textForm_ && textForm_->Visible()) || (pictForm_ && pictForm_->Visible());
+  const bool viewerOpen =
+      (textForm_ && textForm_->Visible()) || (pictForm_ && pictForm_->Visible());
   if (AutoHide && !viewerOpen && !PointerOverTray) HideMainWindow();
 }
 
@@ -263,6 +267,8 @@ void TMainForm::ShowMainWindow() {
   SetForegroundWindow(hwnd_);
 }
 
-void TMainForm::HideMainWindow() { ShowWindow(hwnd_, SW_HIDE); }
+void TMainForm::HideMainWindow() {
+  ShowWindow(hwnd_, SW_HIDE);
+}
 
 }  // namespace qv

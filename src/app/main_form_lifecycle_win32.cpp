@@ -19,14 +19,6 @@ std::optional<std::filesystem::path> SystemAppDataFolder() {
   return std::filesystem::path(path);
 }
 
-// The client size the options ask for, as a window size.
-SIZE WindowSizeForClient(HWND hwnd, int clientWidth, int clientHeight) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace
 
 bool RunningOnWin9x() {
@@ -68,8 +60,8 @@ void TMainForm::FormCreate() {
   // The viewers (created by the application at start, hidden).
   textForm_ = std::make_unique<TTextForm>(hwnd_, o.textWidth, o.textHeight);
   pictForm_ = std::make_unique<TPictForm>(
-      hwnd_, o.pictureSize, RGB(o.background & 0xFF, (o.background >> 8) & 0xFF,
-                                (o.background >> 16) & 0xFF));
+      hwnd_, o.pictureSize,
+      RGB(o.background & 0xFF, (o.background >> 8) & 0xFF, (o.background >> 16) & 0xFF));
   ApplyViewerOpacity();
   // 8. The tray icon.
   ShowTrayIcon();

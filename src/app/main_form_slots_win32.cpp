@@ -1,7 +1,7 @@
 // The six slot views: what they show, hover selection, their menus and the
 // press-and-hold viewers.
 #include "app/main_form_win32.h"
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "ui/auto_select.h"
 #include "ui/display_kind.h"
 #include "ui/opacity.h"
@@ -14,14 +14,22 @@ namespace {
 
 const char* KindName(DisplayKind kind) {
   switch (kind) {
-    case DisplayKind::kText: return "Text";
-    case DisplayKind::kOnlyText: return "Only text";
-    case DisplayKind::kPicture: return "Picture";
-    case DisplayKind::kTextPicture: return "Text and picture";
-    case DisplayKind::kFiles: return "Files";
-    case DisplayKind::kBinary: return "Binary data";
-    case DisplayKind::kEmptySlot: return "Empty slot";
-    case DisplayKind::kEmptyClipboard: return "Empty clipboard";
+    case DisplayKind::kText:
+      return "Text";
+    case DisplayKind::kOnlyText:
+      return "Only text";
+    case DisplayKind::kPicture:
+      return "Picture";
+    case DisplayKind::kTextPicture:
+      return "Text and picture";
+    case DisplayKind::kFiles:
+      return "Files";
+    case DisplayKind::kBinary:
+      return "Binary data";
+    case DisplayKind::kEmptySlot:
+      return "Empty slot";
+    case DisplayKind::kEmptyClipboard:
+      return "Empty clipboard";
   }
   return "";
 }
@@ -43,8 +51,8 @@ void TMainForm::FillSlot(int panel, int index) {
   win32::TSlot& slot = *slots_[static_cast<size_t>(panel)];
   const TClipRec& rec = core_->Slots[static_cast<size_t>(index)];
   const bool last = static_cast<size_t>(index) + 1 == core_->Slots.size();
-  auto choice = ChooseDisplayKind(rec.Kind, last, core_->options.textview,
-                                  core_->options.textpictview);
+  auto choice =
+      ChooseDisplayKind(rec.Kind, last, core_->options.textview, core_->options.textpictview);
   slot.Tag = index;
   if (!choice) return;  // an option value the views do not know: keep what is shown
   slot.SetDisplayKind(static_cast<int>(choice->kind));
@@ -151,10 +159,8 @@ void TMainForm::HideViewers() {
 }
 
 void TMainForm::ApplyViewerOpacity() {
-  if (textForm_)
-    textForm_->SetOpacity(ViewerOpacity(opacity_, core_->options.textTransparent));
-  if (pictForm_)
-    pictForm_->SetOpacity(ViewerOpacity(opacity_, core_->options.pictureTransparent));
+  if (textForm_) textForm_->SetOpacity(ViewerOpacity(opacity_, core_->options.textTransparent));
+  if (pictForm_) pictForm_->SetOpacity(ViewerOpacity(opacity_, core_->options.pictureTransparent));
 }
 
 void TMainForm::RedrawIfVisible() {

@@ -1,7 +1,7 @@
 // The main window's icon in the notification area and its menu.
 #include "app/main_form_win32.h"
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 namespace qv {
 
@@ -9,13 +9,14 @@ void TMainForm::ShowTrayIcon() {
   CoolTray = std::make_unique<TCoolTrayIcon>();
   CoolTray->SetEnabled(false);  // until start-up has finished
   const wchar_t* image = RunningOnWin9x() ? L"TRAY9X" : L"TRAY";
-  CoolTray->SetIcon(static_cast<HICON>(
-      LoadImageW(instance_, image, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+  CoolTray->SetIcon(
+      static_cast<HICON>(LoadImageW(instance_, image, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
   CoolTray->SetHint(L"Quorvane");
   CoolTray->SetShowHint(true);
   CoolTray->SetWantEnterExitEvents(true);
-  CoolTray->SetOnMouseDown([this](TrayButton button, TrayShiftState) { CoolTrayMouseDown(button); });
+  CoolTray->SetOnMouseDown(
+      [this](TrayButton button, TrayShiftState) { CoolTrayMouseDown(button); });
   CoolTray->SetOnMouseEnter([this] { PointerOverTray = true; });
   CoolTray->SetOnMouseExit([this] { PointerOverTray = false; });
   CoolTray->SetIconVisible(true);

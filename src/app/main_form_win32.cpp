@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "ui/flat_button_win32.h"
 #include "ui/graphic_control_win32.h"
 #include "ui/ground_win32.h"
@@ -27,12 +27,10 @@ bool TMainForm::Create() {
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
   // A sizeable tool window: no taskbar button, rows snap when resized. It is
   // created hidden and disabled; the start-up sequence runs in WM_CREATE.
-  HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, kMainWindowClass,
-                              L"Quorvane",
-                              WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN |
-                                  WS_DISABLED,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 300, 400, nullptr, nullptr, instance_,
-                              this);
+  HWND hwnd = CreateWindowExW(
+      WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, kMainWindowClass, L"Quorvane",
+      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN | WS_DISABLED, CW_USEDEFAULT,
+      CW_USEDEFAULT, 300, 400, nullptr, nullptr, instance_, this);
   return hwnd != nullptr;
 }
 
@@ -104,15 +102,30 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) == sBar_ && core_) {
         int position = scroll_.position;
         switch (LOWORD(wParam)) {
-          case SB_LINEUP: --position; break;
-          case SB_LINEDOWN: ++position; break;
-          case SB_PAGEUP: position -= scroll_.largeChange; break;
-          case SB_PAGEDOWN: position += scroll_.largeChange; break;
+          case SB_LINEUP:
+            --position;
+            break;
+          case SB_LINEDOWN:
+            ++position;
+            break;
+          case SB_PAGEUP:
+            position -= scroll_.largeChange;
+            break;
+          case SB_PAGEDOWN:
+            position += scroll_.largeChange;
+            break;
           case SB_THUMBTRACK:
-          case SB_THUMBPOSITION: position = HIWORD(wParam); break;
-          case SB_TOP: position = 0; break;
-          case SB_BOTTOM: position = scroll_.maximum; break;
-          default: return 0;
+          case SB_THUMBPOSITION:
+            position = HIWORD(wParam);
+            break;
+          case SB_TOP:
+            position = 0;
+            break;
+          case SB_BOTTOM:
+            position = scroll_.maximum;
+            break;
+          default:
+            return 0;
         }
         sBarChange(std::max(0, position));
       }

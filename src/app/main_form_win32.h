@@ -34,6 +34,8 @@ class TControlHost;
 
 // Windows 95, 98 or Me.
 bool RunningOnWin9x();
+// The outer size of a window whose client area is width x height.
+SIZE WindowSizeForClient(HWND hwnd, int width, int height);
 
 class TMainForm {
  public:

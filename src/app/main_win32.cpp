@@ -1,7 +1,7 @@
 // The entry point: one instance only, then the windows and the message loop.
 #include <windows.h>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "app/main_form_win32.h"
 #include "platform/win32/codepage_win32.h"
 

@@ -11,7 +11,7 @@ ReloadEffects AppCore::ReLoadOptions() {
   OptionTable::ReadAll(IniFile(folders.OptionsFile).Load(), fresh);
   fresh.pictureSize = options.pictureSize;  // the preview size changes at the next start
   fresh.firstrun = options.firstrun;
-  fresh.stylemenus = options.stylemenus;    // honoured at start only
+  fresh.stylemenus = options.stylemenus;  // honoured at start only
   ReloadEffects effects;
   effects.opacity = fresh.transparent != options.transparent ||
                     fresh.textTransparent != options.textTransparent ||

@@ -51,8 +51,8 @@ std::optional<std::string> AppCore::FinishSlotExport(const std::filesystem::path
   if (!ec) return std::nullopt;
   // Another drive: copy, then drop the temporary file.
   ec.clear();
-  if (std::filesystem::copy_file(temporary, target, std::filesystem::copy_options::overwrite_existing,
-                                 ec)) {
+  if (std::filesystem::copy_file(temporary, target,
+                                 std::filesystem::copy_options::overwrite_existing, ec)) {
     RemoveFile(temporary);
     return std::nullopt;
   }
@@ -60,12 +60,15 @@ std::optional<std::string> AppCore::FinishSlotExport(const std::filesystem::path
   return UnableToWriteMessage(target);
 }
 
-void AppCore::CancelSlotExport(const std::filesystem::path& temporary) { RemoveFile(temporary); }
+void AppCore::CancelSlotExport(const std::filesystem::path& temporary) {
+  RemoveFile(temporary);
+}
 
 std::optional<std::string> AppCore::LoadSlotFile(const std::filesystem::path& file) {
   auto bytes = ReadWholeFile(file, kMaxSlotFileBytes);
   if (!bytes || !ValidateSlotData(*bytes))
-    return "Loading this slot is impossible.\r\nThe slot format is unknown or the file is corrupted.";
+    return "Loading this slot is impossible.\r\nThe slot format is unknown or the file is "
+           "corrupted.";
   SuppressCopySound = true;
   RestoreToClipboard(platform_.clipboard, std::move(*bytes));
   SuppressCopySound = false;

@@ -166,8 +166,12 @@ void AppCore::MoveDownCommand(size_t index) {
   MoveSlotDown(index);
 }
 
-void AppCore::DeleteCommand(size_t index) { DeleteSlot(index); }
+void AppCore::DeleteCommand(size_t index) {
+  DeleteSlot(index);
+}
 
-void AppCore::ClearCommand() { ClearSlots(); }
+void AppCore::ClearCommand() {
+  ClearSlots();
+}
 
 }  // namespace qv

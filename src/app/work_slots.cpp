@@ -39,8 +39,7 @@ uint64_t FileSize(const std::filesystem::path& path) {
 
 void AppCore::LoadWorkSlots() {
   const auto& work = folders.WorkFolder;
-  const std::vector<SlotFileNames> stored =
-      ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
+  const std::vector<SlotFileNames> stored = ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
   std::set<std::string> keep;
   std::set<std::string> usedDataFiles;
   TClipArr loaded;

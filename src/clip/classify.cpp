@@ -47,7 +47,9 @@ void SetPictureSize(TClipRec& rec, const SnapshotPictures& pictures, int pixelsP
   rec.PictWidth = rec.PictHeight = 0;
 }
 
-bool SameBytes(ByteView a, ByteView b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+bool SameBytes(ByteView a, ByteView b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
 
 // Two pictures are equal when their sizes and, as 32-bit colour, every pixel
 // agree. The same image bytes are the same pixels, so only differing bytes

@@ -5,7 +5,7 @@
 namespace qv {
 
 TextFont TextFontFromOptions(const Options& o) {
-  return {o.fontname, o.fontsize,   o.fontcolor, o.fontbold,
+  return {o.fontname,   o.fontsize,      o.fontcolor, o.fontbold,
           o.fontitalic, o.fontunderline, o.fontstrike};
 }
 

@@ -35,7 +35,6 @@ bool IsPlainFileName(const std::string& name);
 bool IsSlotFileName(const std::string& name);
 // Removes the slot files of the folder whose names are not in `keep` (the index and
 // anything the program did not create stay).
-void RemoveUnnamedSlotFiles(const std::filesystem::path& folder,
-                            const std::set<std::string>& keep);
+void RemoveUnnamedSlotFiles(const std::filesystem::path& folder, const std::set<std::string>& keep);
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "ui/menu_model.h"
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "settings/options.h"
 
 namespace qv {

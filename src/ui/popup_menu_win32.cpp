@@ -37,7 +37,9 @@ HMENU Build(const Menu& items) {
 
 }  // namespace
 
-UniqueMenu BuildPopupMenu(const Menu& menu) { return UniqueMenu(Build(menu)); }
+UniqueMenu BuildPopupMenu(const Menu& menu) {
+  return UniqueMenu(Build(menu));
+}
 
 uint16_t TrackMenu(const Menu& menu, HWND owner, POINT screen) {
   UniqueMenu popup = BuildPopupMenu(menu);
@@ -45,9 +47,9 @@ uint16_t TrackMenu(const Menu& menu, HWND owner, POINT screen) {
   // The owner must be in front, or the menu does not close when the user
   // clicks elsewhere; the empty message afterwards lets it finish closing.
   SetForegroundWindow(owner);
-  UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x,
-      screen.y, 0, owner, nullptr));
+  UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                     screen.x, screen.y, 0, owner, nullptr));
   PostMessageW(owner, WM_NULL, 0, 0);
   return static_cast<uint16_t>(chosen);
 }

@@ -32,7 +32,6 @@ std::string FileListText(const TClipRec& rec, const PreviewSettings& settings);
 
 // Thumbnail and PictureView from the snapshot's pictures (the bitmap when
 // there is one, else the metafile). Nothing when the stream has no picture.
-void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer,
-                      const PreviewSettings& settings);
+void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings);
 
 }  // namespace qv

@@ -62,10 +62,9 @@ void TImage::Paint(HDC dc, const RECT&) {
     x = (Width() - picture_.width) / 2;
     y = (Height() - picture_.height) / 2;
   }
-  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture_.width),
-                    static_cast<DWORD>(picture_.height), 0, 0, 0,
-                    static_cast<UINT>(picture_.height), picture_.pixels.data(), &info,
-                    DIB_RGB_COLORS);
+  SetDIBitsToDevice(
+      dc, x, y, static_cast<DWORD>(picture_.width), static_cast<DWORD>(picture_.height), 0, 0, 0,
+      static_cast<UINT>(picture_.height), picture_.pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 void TSolidPanel::SetColour(uint32_t rgb) {

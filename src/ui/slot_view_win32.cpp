@@ -18,7 +18,14 @@ constexpr uint32_t kClipboardSeparator = 0x8080FF;  // 128,128,255
 constexpr uint32_t kSlotSeparator = 0xA6CAF0;       // 166,202,240
 
 // Hold timers, one per preview element with a viewer; the id names it.
-enum HoldTimer : int { kHoldText1 = 1, kHoldText2, kHoldPict3, kHoldText4, kHoldPict4, kHoldFiles5 };
+enum HoldTimer : int {
+  kHoldText1 = 1,
+  kHoldText2,
+  kHoldPict3,
+  kHoldText4,
+  kHoldPict4,
+  kHoldFiles5
+};
 
 // Pictures loaded from the resources once per process.
 const Bitmap32& Resource(HINSTANCE instance, const wchar_t* name) {
@@ -29,7 +36,9 @@ const Bitmap32& Resource(HINSTANCE instance, const wchar_t* name) {
   return it->second;
 }
 
-std::u16string Wide(const std::string& utf8) { return Utf8ToUtf16(utf8); }
+std::u16string Wide(const std::string& utf8) {
+  return Utf8ToUtf16(utf8);
+}
 
 }  // namespace
 
@@ -424,17 +433,26 @@ void TSlot::SetSoundPresent(bool present) {
   ApplyStrips();
 }
 
-void TSlot::StartHold(int timer) { SetTimer(hwnd_, static_cast<UINT_PTR>(timer), holdInterval_, nullptr); }
+void TSlot::StartHold(int timer) {
+  SetTimer(hwnd_, static_cast<UINT_PTR>(timer), holdInterval_, nullptr);
+}
 
 TGraphicControl* TSlot::HoldElement(int timer) {
   switch (timer) {
-    case kHoldText1: return View(DisplayKind::kText).byElement[SlotElement::kPreview];
-    case kHoldText2: return View(DisplayKind::kOnlyText).byElement[SlotElement::kPreview];
-    case kHoldPict3: return View(DisplayKind::kPicture).byElement[SlotElement::kPicture];
-    case kHoldText4: return View(DisplayKind::kTextPicture).byElement[SlotElement::kPreview];
-    case kHoldPict4: return View(DisplayKind::kTextPicture).byElement[SlotElement::kPicture];
-    case kHoldFiles5: return View(DisplayKind::kFiles).byElement[SlotElement::kPreview];
-    default: return nullptr;
+    case kHoldText1:
+      return View(DisplayKind::kText).byElement[SlotElement::kPreview];
+    case kHoldText2:
+      return View(DisplayKind::kOnlyText).byElement[SlotElement::kPreview];
+    case kHoldPict3:
+      return View(DisplayKind::kPicture).byElement[SlotElement::kPicture];
+    case kHoldText4:
+      return View(DisplayKind::kTextPicture).byElement[SlotElement::kPreview];
+    case kHoldPict4:
+      return View(DisplayKind::kTextPicture).byElement[SlotElement::kPicture];
+    case kHoldFiles5:
+      return View(DisplayKind::kFiles).byElement[SlotElement::kPreview];
+    default:
+      return nullptr;
   }
 }
 

@@ -28,9 +28,8 @@ class IniDocument {
   bool HasSection(std::string_view section) const;
   // Every key=value line in file order, with its section (values trimmed and
   // unquoted as Get returns them). Lines before the first section are skipped.
-  void ForEachEntry(
-      const std::function<void(std::string_view section, std::string_view key,
-                               std::string_view value)>& visit) const;
+  void ForEachEntry(const std::function<void(std::string_view section, std::string_view key,
+                                             std::string_view value)>& visit) const;
 
  private:
   // Index of the section header line, or npos.

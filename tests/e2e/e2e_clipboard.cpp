@@ -26,7 +26,9 @@ bool OpenForWriting() {
 
 }  // namespace
 
-bool PutText(const std::string& text) { return PutMarkedText(text, nullptr); }
+bool PutText(const std::string& text) {
+  return PutMarkedText(text, nullptr);
+}
 
 bool PutMarkedText(const std::string& text, const wchar_t* marker) {
   if (!OpenForWriting()) return false;
@@ -49,7 +51,8 @@ bool PutDib(int width, int height) {
   header->biPlanes = 1;
   header->biBitCount = 32;
   header->biCompression = BI_RGB;
-  for (size_t i = sizeof(BITMAPINFOHEADER); i < dib.size(); ++i) dib[i] = static_cast<uint8_t>(i * 7);
+  for (size_t i = sizeof(BITMAPINFOHEADER); i < dib.size(); ++i)
+    dib[i] = static_cast<uint8_t>(i * 7);
   if (!OpenForWriting()) return false;
   EmptyClipboard();
   SetClipboardData(CF_DIB, Block(dib.data(), dib.size()));
@@ -91,7 +94,8 @@ std::vector<std::string> StoredTexts() {
 }
 
 int StoredCount() {
-  return static_cast<int>(IniFile(DataFolder() / L"work" / L"slots.cfg").ReadInteger("main", "count", -1));
+  return static_cast<int>(
+      IniFile(DataFolder() / L"work" / L"slots.cfg").ReadInteger("main", "count", -1));
 }
 
 }  // namespace qv::e2e

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "e2e_clipboard.h"
 #include "e2e_support.h"
 #include "quorvane_process.h"

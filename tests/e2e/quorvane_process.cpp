@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 #include "util/ini.h"
 
 namespace qv::e2e {

@@ -58,7 +58,8 @@ TEST(ClipMonitor, TrimsToCountPlusOne) {
 TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
   AppFixture f;
   f.Copy("visible");
-  for (const char* marker : {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
+  for (const char* marker :
+       {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
     uint32_t id = f.clipboard.RegisterFormat(marker);
     f.clipboard.SetByOther({{CF_TEXT, test::Ansi("secret")}, {id, Bytes{1}}});
   }

@@ -142,9 +142,10 @@ TEST(WorkSlots, MalformedIndexes) {
   std::string slot3 = "[slot3]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes;
   EXPECT_EQ(write("[main]\r\ncount=70000\r\n" + slot3), (Texts{"c"}))
       << "a count beyond the sections: the missing ones are skipped";
-  EXPECT_EQ(write("[main]\r\ncount=2\r\n[slot1]\r\ndata=..\\..\\x.dat\r\nset=" + names[0].attributes +
-                  "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
-            (Texts{"c"}))
+  EXPECT_EQ(
+      write("[main]\r\ncount=2\r\n[slot1]\r\ndata=..\\..\\x.dat\r\nset=" + names[0].attributes +
+            "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
+      (Texts{"c"}))
       << "names that leave the folder are refused";
   // Garbage names nothing: the slot files go, the clipboard (empty) is Slot 0.
   EXPECT_EQ(write("garbage\x01\x02"), (Texts{"-"}));
@@ -156,8 +157,8 @@ TEST(WorkSlots, TwoEntriesNamingOneDataFileLoadOnce) {
   auto names = ReadSlotIndex(f.Index());
   std::string text = "[main]\r\ncount=2\r\n";
   for (int k = 1; k <= 2; ++k)
-    text += "[slot" + std::to_string(k) + "]\r\ndata=" + names[2].data + "\r\nset=" +
-            names[2].attributes + "\r\n";
+    text += "[slot" + std::to_string(k) + "]\r\ndata=" + names[2].data +
+            "\r\nset=" + names[2].attributes + "\r\n";
   WriteWholeFile(f.Work() / "slots.cfg", AsBytes(text));
   f.clipboard.ClearByOther();
   f.StartAndLoad();
@@ -245,8 +246,9 @@ TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
   WriteWholeFile(f.root / "bad.slot", bad);
   auto message = f.core->LoadSlotFile(f.root / "bad.slot");
   ASSERT_TRUE(message);
-  EXPECT_EQ(*message,
-            "Loading this slot is impossible.\r\nThe slot format is unknown or the file is corrupted.");
+  EXPECT_EQ(
+      *message,
+      "Loading this slot is impossible.\r\nThe slot format is unknown or the file is corrupted.");
   EXPECT_TRUE(f.core->LoadSlotFile(f.root / "missing.slot"));
   EXPECT_EQ(f.Texts(), (Texts{"original", "other", "original"}));
 }

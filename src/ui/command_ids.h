@@ -27,7 +27,7 @@ enum CommandId : uint16_t {
   kCmdSlotDown,
   kCmdDeleteSlot,
   kCmdClearClipboard,
-  kCmdTextConversion,     // submenu placeholder items
+  kCmdTextConversion,  // submenu placeholder items
   kCmdImageTransformation,
 
   // Management of slots.
