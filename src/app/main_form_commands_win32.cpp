@@ -132,6 +132,11 @@ void TMainForm::WriteOption(const char* section, const char* key, const std::str
     ShowMessage(UnableToWriteMessage(core_->folders.OptionsFile));
 }
 
+void TMainForm::ToggleOption(bool& option, const char* section, const char* key) {
+  option = !option;
+  WriteOption(section, key, option ? "1" : "0");
+}
+
 void TMainForm::ToggleAutoHide() {
   AutoHide = !AutoHide;
   core_->options.autohide = AutoHide;
@@ -261,29 +266,24 @@ void TMainForm::OnCommand(uint16_t id) {
       SetPlacement(static_cast<uint8_t>(id - kCmdPlace1 + 1));
       return;
     case kCmdOpenLinks:
-      core.options.url = !core.options.url;
-      WriteOption("actions", "url", core.options.url ? "1" : "0");
+      ToggleOption(core.options.url, "actions", "url");
       return;
     case kCmdCreateMessages:
-      core.options.mail = !core.options.mail;
-      WriteOption("actions", "mail", core.options.mail ? "1" : "0");
+      ToggleOption(core.options.mail, "actions", "mail");
       return;
     case kCmdPlaySound:
-      core.options.playsound = !core.options.playsound;
+      ToggleOption(core.options.playsound, "addition", "playsound");
       core.LoadCopySound();
-      WriteOption("addition", "playsound", core.options.playsound ? "1" : "0");
       return;
     case kCmdNoDouble:
-      core.options.nodouble = !core.options.nodouble;
-      WriteOption("main", "nodouble", core.options.nodouble ? "1" : "0");
+      ToggleOption(core.options.nodouble, "main", "nodouble");
       return;
     case kCmdShowPaths:
-      core.options.pathfiles = !core.options.pathfiles;
+      ToggleOption(core.options.pathfiles, "addition", "pathfiles");
       core.ApplyOptionsToContext();
       for (TClipRec& rec : core.Slots)
         if (rec.HasFiles) GetFiles(rec, core.clip.previews);
       RedrawIfVisible();
-      WriteOption("addition", "pathfiles", core.options.pathfiles ? "1" : "0");
       return;
     default:
       if (id >= kCmdTransparency0 && id < kCmdTransparency0 + 10)

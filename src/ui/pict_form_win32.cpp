@@ -23,39 +23,14 @@ void DrawPicture(HDC dc, const Bitmap32& picture, int left, int top) {
 }  // namespace
 
 TPictForm::TPictForm(HWND mainWindow, int pictureSize, COLORREF background)
-    : mainWindow_(mainWindow),
+    : TViewerWindow(mainWindow),
       background_(background & 0x00FFFFFF),
-      frameBrush_(CreateSolidBrush(kFrameColor)),
       groundBrush_(CreateSolidBrush(background_)) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = kClassName;
-  if (!win32::RegisterWindowClass(wc)) return;
-  CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"Picture View",
-                  WS_POPUP, 0, 0, 4 * pictureSize + 2 * kFrame, 3 * pictureSize + 2 * kFrame,
-                  nullptr, nullptr, instance, this);
-  // A layered window shows nothing until its attributes are set.
-  SetOpacity(255);
+  CreateViewer(kClassName, L"Picture View", 0, 4 * pictureSize + 2 * kFrame,
+               3 * pictureSize + 2 * kFrame);
 }
 
-TPictForm::~TPictForm() {
-  hiddenPointer_.reset();
-  window_.Reset();
-}
-
-SIZE TPictForm::Size() const {
-  RECT rect{};
-  if (window_) GetWindowRect(window_.Get(), &rect);
-  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void TPictForm::SetOpacity(uint8_t opacity) {
-  if (window_) SetLayeredWindowAttributes(window_.Get(), 0, opacity, LWA_ALPHA);
-}
+TPictForm::~TPictForm() { DestroyViewer(); }
 
 void TPictForm::SetBackground(COLORREF background) {
   background_ = background & 0x00FFFFFF;
@@ -67,63 +42,7 @@ void TPictForm::ShowPict(const Bitmap32& picture, int left, int top) {
   if (!window_) return;
   picture_ = picture;
   InvalidateRect(window_.Get(), nullptr, FALSE);
-  if (!hiddenPointer_) hiddenPointer_.emplace();
-  SetWindowPos(window_.Get(), HWND_TOPMOST, left, top, 0, 0,
-               SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-}
-
-void TPictForm::HideViewer() {
-  if (window_) ShowWindow(window_.Get(), SW_HIDE);
-  hiddenPointer_.reset();
-  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  if (mainWindow_ && IsWindowVisible(mainWindow_)) SetForegroundWindow(mainWindow_);
-}
-
-bool TPictForm::Visible() const {
-  return window_ && IsWindowVisible(window_.Get());
-}
-
-LRESULT CALLBACK TPictForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TPictForm* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<TPictForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_.Reset(hwnd);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<TPictForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT TPictForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = window_.Get();
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_SETCURSOR:
-      if (hiddenPointer_) {
-        SetCursor(nullptr);
-        return TRUE;
-      }
-      break;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  ShowAt(left, top);
 }
 
 void TPictForm::Paint(HDC dc) {

@@ -39,35 +39,18 @@ win32::GdiFont MakeDefaultFont() {
 }  // namespace
 
 TTextForm::TTextForm(HWND mainWindow, int width, int height)
-    : mainWindow_(mainWindow),
-      defaultFont_(MakeDefaultFont()),
-      font_(defaultFont_.Get()),
-      frameBrush_(CreateSolidBrush(kFrameColor)) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = kClassName;
-  if (!win32::RegisterWindowClass(wc)) return;
-  CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"Text View",
-                  WS_POPUP | WS_CLIPCHILDREN, 0, 0, width + 2 * kFrame, height + 2 * kFrame,
-                  nullptr, nullptr, instance, this);
-  if (!window_) return;
-  // A layered window shows nothing until its attributes are set.
-  SetOpacity(255);
+    : TViewerWindow(mainWindow), defaultFont_(MakeDefaultFont()), font_(defaultFont_.Get()) {
+  if (!CreateViewer(kClassName, L"Text View", WS_CLIPCHILDREN, width + 2 * kFrame,
+                    height + 2 * kFrame))
+    return;
   if (!CreateRichEdit()) {
-    window_.Reset();
+    DestroyViewer();
     return;
   }
   Resize(width, height);
 }
 
-TTextForm::~TTextForm() {
-  hiddenPointer_.reset();
-  window_.Reset();
-}
+TTextForm::~TTextForm() { DestroyViewer(); }
 
 bool TTextForm::CreateRichEdit() {
   const wchar_t* className = MSFTEDIT_CLASS;
@@ -88,21 +71,11 @@ bool TTextForm::CreateRichEdit() {
   return true;
 }
 
-SIZE TTextForm::Size() const {
-  RECT rect{};
-  if (window_) GetWindowRect(window_.Get(), &rect);
-  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
 void TTextForm::Resize(int width, int height) {
   if (!window_) return;
   SetWindowPos(window_.Get(), nullptr, 0, 0, width + 2 * kFrame, height + 2 * kFrame,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   MoveWindow(richEdit_, kFrame, kFrame, width, height, TRUE);
-}
-
-void TTextForm::SetOpacity(uint8_t opacity) {
-  if (window_) SetLayeredWindowAttributes(window_.Get(), 0, opacity, LWA_ALPHA);
 }
 
 void TTextForm::SetFont(HFONT font) {
@@ -124,63 +97,7 @@ void TTextForm::LoadRtf(const std::string& rtf) {
 void TTextForm::ShowText(const std::string& rtf, int left, int top) {
   if (!window_) return;
   LoadRtf(rtf);
-  if (!hiddenPointer_) hiddenPointer_.emplace();
-  SetWindowPos(window_.Get(), HWND_TOPMOST, left, top, 0, 0,
-               SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-}
-
-void TTextForm::HideViewer() {
-  if (window_) ShowWindow(window_.Get(), SW_HIDE);
-  hiddenPointer_.reset();
-  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  if (mainWindow_ && IsWindowVisible(mainWindow_)) SetForegroundWindow(mainWindow_);
-}
-
-bool TTextForm::Visible() const {
-  return window_ && IsWindowVisible(window_.Get());
-}
-
-LRESULT CALLBACK TTextForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TTextForm* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<TTextForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_.Reset(hwnd);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<TTextForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT TTextForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = window_.Get();
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_SETCURSOR:
-      if (hiddenPointer_) {
-        SetCursor(nullptr);
-        return TRUE;
-      }
-      break;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  ShowAt(left, top);
 }
 
 void TTextForm::Paint(HDC dc) {
