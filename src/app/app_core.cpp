@@ -58,6 +58,10 @@ void AppCore::MarkClipboardHandled() {
   haveHandledSequence_ = true;
 }
 
+void AppCore::MarkSilentChange() {
+  silentSequence_ = platform_.clipboard.SequenceNumber();
+}
+
 bool AppCore::PutOnClipboard(const TClipRec& rec) {
   return RestoreToClipboard(platform_.clipboard, rec.GetSnapshotData());
 }

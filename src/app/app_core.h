@@ -133,11 +133,15 @@ class AppCore {
   // Remembers the clipboard state the list reflects, so repeated notices of one
   // change capture it once.
   void MarkClipboardHandled();
+  // The change the program just wrote plays no copy sound even when its
+  // notice arrives after the write returned (some systems post it).
+  void MarkSilentChange();
   bool IsPreserved(const std::filesystem::path& file) const;
 
   Platform platform_;
   std::shared_ptr<const Bytes> copySound_;
   uint32_t handledSequence_ = 0;
+  std::optional<uint32_t> silentSequence_;
   bool haveHandledSequence_ = false;
   // Files named by the index the previous exit stored: a crash before the next
   // exit must still find them.

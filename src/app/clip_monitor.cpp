@@ -95,7 +95,8 @@ void AppCore::MultipleClip(bool noActions) {
     return;
   }
   if (noActions) return;
-  if (!SuppressCopySound && options.playsound && ClipboardHasData(clipboard)) PlayCopySound();
+  const bool silent = SuppressCopySound || silentSequence_ == sequence;
+  if (!silent && options.playsound && ClipboardHasData(clipboard)) PlayCopySound();
   if (onNewSlotActions) onNewSlotActions(target);
 }
 

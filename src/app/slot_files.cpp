@@ -72,6 +72,7 @@ std::optional<std::string> AppCore::LoadSlotFile(const std::filesystem::path& fi
   SuppressCopySound = true;
   RestoreToClipboard(platform_.clipboard, std::move(*bytes));
   SuppressCopySound = false;
+  MarkSilentChange();
   return std::nullopt;
 }
 

@@ -63,6 +63,7 @@ void AppCore::PutSlotOnClipboard(size_t index) {
   SuppressCopySound = true;
   PutOnClipboard(Slots[index]);
   SuppressCopySound = false;
+  MarkSilentChange();
 }
 
 void AppCore::MoveSlotUp(size_t index) {

@@ -140,6 +140,12 @@ TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
   f.core->PutSlotOnClipboard(0);  // writes the clipboard to be captured, silently
   EXPECT_EQ(f.sound.played.size(), 1u);
   EXPECT_EQ(f.Texts(), (Texts{"a", "a"}));
+  // A notice of the program's own write that arrives late stays silent too.
+  f.clipboard.onChange = nullptr;
+  f.core->PutSlotOnClipboard(0);
+  f.clipboard.onChange = [&f] { f.core->InformClipboardChange(); };
+  f.core->InformClipboardChange();
+  EXPECT_EQ(f.sound.played.size(), 1u);
   f.core->MultipleClip(true);  // no actions: no sound
   EXPECT_EQ(f.sound.played.size(), 1u);
   // Reloading drops the program's reference; the player keeps its own.
