@@ -241,3 +241,60 @@ TEST_F(MainWindow, TrayClickShowsAndHidesTheWindow) {
 
 }  // namespace
 }  // namespace qv::e2e
+
+namespace qv::e2e {
+namespace {
+
+TEST_F(MainWindow, TransparencyMenuSetsTheOpacityAndTheOption) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  SendMessageW(app.Window(), WM_COMMAND, kCmdTransparency0 + 3, 0);
+  ASSERT_TRUE(SyncWith(app.Window()));
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(app.Window(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 178) << "30 %";
+  EXPECT_EQ(ReadOption("main", "transparent"), "30");
+  SendMessageW(app.Window(), WM_COMMAND, kCmdTransparency0 + 5, 0);
+  ASSERT_TRUE(SyncWith(app.Window()));
+  ASSERT_TRUE(GetLayeredWindowAttributes(app.Window(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 127) << "50 %";
+  EXPECT_TRUE(app.Exit());
+}
+
+TEST_F(MainWindow, ResizingSnapsToWholeRowsAndStoresThePage) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  for (int i = 1; i <= 6; ++i) Copy(app, "r" + std::to_string(i));
+  ASSERT_EQ(ClientSize(app.Window()).cy, 97 + 58 * 3);
+  // The user drags the bottom edge to a client height of 200.
+  RECT window{};
+  GetWindowRect(app.Window(), &window);
+  const int frame = (window.bottom - window.top) - ClientSize(app.Window()).cy;
+  SendMessageW(app.Window(), WM_ENTERSIZEMOVE, 0, 0);
+  SetWindowPos(app.Window(), nullptr, 0, 0, window.right - window.left, 200 + frame,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(app.Window(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_EQ(ClientSize(app.Window()).cy, 213) << "snapped to two rows";
+  EXPECT_EQ(ReadOption("slots", "page"), "2");
+  EXPECT_TRUE(app.Exit());
+}
+
+TEST_F(MainWindow, AutoHideHidesTheWindowWhenAnotherWindowIsActivated) {
+  WriteOptions("[main]\r\nminimized=0\r\nautohide=1\r\nalign=2\r\n");
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }));
+  // Another application comes to the front.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 500, 500, 50, 50,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(other);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(app.Window()); }));
+  DestroyWindow(other);
+  EXPECT_EQ(ReadOption("main", "autohide"), "1");
+  EXPECT_TRUE(app.Exit());
+}
+
+}  // namespace
+}  // namespace qv::e2e
