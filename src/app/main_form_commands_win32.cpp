@@ -137,11 +137,16 @@ void TMainForm::ToggleOption(bool& option, const char* section, const char* key)
   WriteOption(section, key, option ? "1" : "0");
 }
 
+void TMainForm::ShowAutoHideGlyph() {
+  // "top-on" while the window stays, "top-off" while it hides itself.
+  if (auto glyph = win32::LoadBitmapResource(instance_, AutoHide ? L"TOP-OFF" : L"TOP-ON"))
+    toolButtons_[kTop]->SetGlyph(*glyph);
+}
+
 void TMainForm::ToggleAutoHide() {
   AutoHide = !AutoHide;
   core_->options.autohide = AutoHide;
-  if (auto glyph = win32::LoadBitmapResource(instance_, AutoHide ? L"TOP-OFF" : L"TOP-ON"))
-    toolButtons_[kTop]->SetGlyph(*glyph);
+  ShowAutoHideGlyph();
   WriteOption("main", "autohide", AutoHide ? "1" : "0");
 }
 

@@ -48,10 +48,7 @@ void TMainForm::FormCreate() {
   // The slot panels, the scroll bar and the toolbar; then the window's size
   // and, unless it sits next to the tray, its saved place.
   CreateControls();
-  if (AutoHide) {
-    AutoHide = false;
-    ToggleAutoHide();  // shows the matching glyph; the option is written back unchanged
-  }
+  ShowAutoHideGlyph();
   SIZE size = WindowSizeForClient(hwnd_, ClampClientWidth(o.width), ClientHeightFor(Page, 1));
   SetWindowPos(hwnd_, nullptr, o.left, o.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   saved_ = {o.left, o.top, ClientRect().bottom};

@@ -125,6 +125,7 @@ class TMainForm {
   void SaveSlotCommand(size_t index);
   void LoadSlotCommand();
   void ToggleAutoHide();
+  void ShowAutoHideGlyph();
   // A quick-settings check item: flips the option and writes it.
   void ToggleOption(bool& option, const char* section, const char* key);
   void SetPlacement(uint8_t align);
