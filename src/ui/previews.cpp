@@ -20,6 +20,26 @@ std::string LoadedRichText(const TClipRec& rec, const PreviewSettings& settings)
   return rtf;
 }
 
+// How many bytes of UTF-8 text fill at most maxUnits characters as the text
+// control counts them: a line break (CR LF, CR or LF) counts 2, a character
+// beyond the 16-bit range 2, any other 1. What does not fit whole is left out.
+size_t ViewerPrefixLength(std::string_view utf8, size_t maxUnits) {
+  size_t units = 0, i = 0;
+  while (i < utf8.size()) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    size_t bytes = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    size_t width = bytes == 4 ? 2 : 1;
+    if (c == '\r' || c == '\n') {
+      bytes = c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n' ? 2 : 1;
+      width = 2;
+    }
+    if (units + width > maxUnits || i + bytes > utf8.size()) break;
+    units += width;
+    i += bytes;
+  }
+  return i;
+}
+
 }  // namespace
 
 std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings) {
@@ -57,17 +77,11 @@ void MakeRichView(TClipRec& rec, const PreviewSettings& settings) {
     rec.TextView = TruncateRtf(LoadedRichText(rec, settings), kViewerChars);
     return;
   }
-  // Plain text: the viewer keeps 3000 characters, and the first 3000 code
-  // points always make at least that many, so the rest need not be converted.
+  // Plain text: only the first 3000 characters reach the viewer, so only they
+  // are read, converted and turned into a document.
   std::string text = ReadFormatTextUtf8(rec.ReadSnapshot(), CF_TEXT, kViewerChars + 1);
-  size_t codePoints = 0, cut = 0;
-  while (cut < text.size() && codePoints < kViewerChars) {
-    if ((static_cast<unsigned char>(text[cut]) & 0xC0) != 0x80) ++codePoints;
-    ++cut;
-  }
-  while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
-  text.resize(cut);
-  rec.TextView = TruncateRtf(PlainTextToRtf(text, settings.font), kViewerChars);
+  text.resize(ViewerPrefixLength(text, kViewerChars));
+  rec.TextView = PlainTextToRtf(text, settings.font);
 }
 
 }  // namespace qv

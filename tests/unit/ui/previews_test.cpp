@@ -188,6 +188,28 @@ TEST_F(TextPreview, MakeRichViewCutsTheViewerOnly) {
   EXPECT_EQ(rec.LineCount, 42u);
 }
 
+TEST_F(TextPreview, MakeRichViewKeepsWhatFitsWhole) {
+  // A line break or a character beyond 16 bits counts two; the one that
+  // straddles the 3000th position is left out.
+  TClipRec& breakAtEnd = CopyText(std::string(2999, 'a') + "\r\nb");
+  MakeRichView(breakAtEnd, settings);
+  EXPECT_EQ(RtfToPlainText(*breakAtEnd.TextView), std::u16string(2999, u'a'));
+  clipboard.SetByOther({{CF_UNICODETEXT, test::Wide(std::u16string(2999, u'a') + u"😀z")}});
+  TClipRec& pairAtEnd = CaptureNew();
+  MakeRichView(pairAtEnd, settings);
+  EXPECT_EQ(RtfToPlainText(*pairAtEnd.TextView), std::u16string(2999, u'a'));
+}
+
+TEST_F(TextPreview, LoadedViewerShowsWhatTheCapturedOneShowed) {
+  std::string text;
+  for (int line = 0; line < 80; ++line) text += std::string(70, 'k') + "\r\n";
+  TClipRec& rec = CopyText(text);
+  const std::u16string captured = RtfToPlainText(*rec.TextView);
+  MakeRichView(rec, settings);
+  EXPECT_EQ(RtfToPlainText(*rec.TextView), captured);
+  EXPECT_EQ(captured.size(), 3000u);
+}
+
 TEST(FormatCount, CountsBecomeTexts) {
   TClipRec rec;
   rec.LineCount = 0;
