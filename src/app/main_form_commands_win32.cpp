@@ -157,36 +157,40 @@ void TMainForm::SetPlacement(uint8_t align) {
   WriteOption("main", "align", std::to_string(align));
 }
 
+namespace {
+
+// The open or save dialog for ".slot" files, starting with an empty name.
+std::optional<std::filesystem::path> AskSlotFile(HWND owner, bool save) {
+  std::wstring file(32768, L'\0');  // long paths fit too
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = kSlotFilter;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+  return std::filesystem::path(file.c_str());
+}
+
+}  // namespace
+
 void TMainForm::SaveSlotCommand(size_t index) {
   auto temporary = core_->PrepareSlotExport(index);
   if (!temporary) return;
-  wchar_t file[MAX_PATH] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = kSlotFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) {
+  auto chosen = AskSlotFile(hwnd_, true);
+  if (!chosen) {
     core_->CancelSlotExport(*temporary);
     return;
   }
-  if (auto message = core_->FinishSlotExport(*temporary, std::filesystem::path(file)))
-    ShowMessage(*message);
+  if (auto message = core_->FinishSlotExport(*temporary, *chosen)) ShowMessage(*message);
 }
 
 void TMainForm::LoadSlotCommand() {
-  wchar_t file[MAX_PATH] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = kSlotFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return;
-  if (auto message = core_->LoadSlotFile(std::filesystem::path(file))) ShowMessage(*message);
+  auto chosen = AskSlotFile(hwnd_, false);
+  if (!chosen) return;
+  if (auto message = core_->LoadSlotFile(*chosen)) ShowMessage(*message);
   RedrawIfVisible();
 }
 
