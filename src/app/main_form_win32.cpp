@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <exception>
+
 #include "ui/command_ids.h"
 #include "ui/flat_button_win32.h"
 #include "ui/graphic_control_win32.h"
@@ -44,7 +46,14 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     form = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
   if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
-  LRESULT result = form->HandleMessage(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = form->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception&) {
+    // An exception must not cross the system's frames. The program keeps
+    // running with its history; the message counts as handled by default.
+    result = DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->hwnd_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <new>
 
 #include "clip/format_names.h"
 #include "platform/clipboard.h"
@@ -43,6 +44,8 @@ const FormatRecord* FindTextRecord(const SlotStreamView& view, uint32_t id) {
   return nullptr;
 }
 
+Bytes CaptureClipboardOrThrow(Clipboard& clipboard);
+
 }  // namespace
 
 std::vector<uint32_t> EnumerateOpenClipboard(Clipboard& clipboard) {
@@ -62,6 +65,18 @@ std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard) {
 }
 
 Bytes CaptureClipboard(Clipboard& clipboard) {
+  // A clipboard too large for this process's memory is not captured; the
+  // program goes on with the history it has.
+  try {
+    return CaptureClipboardOrThrow(clipboard);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+}
+
+namespace {
+
+Bytes CaptureClipboardOrThrow(Clipboard& clipboard) {
   Bytes out;
   bool wantBitmap = false, wantMetafile = false;
   {
@@ -101,6 +116,8 @@ Bytes CaptureClipboard(Clipboard& clipboard) {
   WriteSlotHeader(out.data(), header);
   return out;
 }
+
+}  // namespace
 
 bool RestoreToClipboard(Clipboard& clipboard, Bytes stream) {
   if (stream.empty()) return false;

@@ -1,5 +1,6 @@
 #include "util/file_io.h"
 
+#include <new>
 #include <system_error>
 
 namespace qv {
@@ -20,10 +21,14 @@ std::optional<Bytes> ReadWholeFile(const fs::path& path, uint64_t maxBytes) {
   std::error_code ec;
   uint64_t size = fs::file_size(path, ec);
   if (ec || size > maxBytes) return std::nullopt;
-  Bytes data(static_cast<size_t>(size));
-  size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), file.get());
-  if (got != data.size()) return std::nullopt;
-  return data;
+  try {
+    Bytes data(static_cast<size_t>(size));
+    size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), file.get());
+    if (got != data.size()) return std::nullopt;
+    return data;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;  // too large for this process: as unreadable
+  }
 }
 
 bool WriteWholeFile(const fs::path& path, ByteView bytes) {
