@@ -1,6 +1,7 @@
 #include "platform/sim/sim_clipboard.h"
 
 #include <algorithm>
+#include <new>
 
 #include "codecs/bmp.h"
 #include "util/codepage.h"
@@ -190,6 +191,7 @@ std::optional<Bytes> SimClipboard::Data(uint32_t id) const {
 
 std::unique_ptr<ClipboardBlock> SimClipboard::LockFormat(uint32_t id) {
   if (!open_) return nullptr;
+  if (outOfMemory) throw std::bad_alloc();
   if (id == CF_BITMAP || id == CF_PALETTE || id == CF_ENHMETAFILE || id == CF_METAFILEPICT)
     return nullptr;
   if (unrenderable.count(id)) return nullptr;

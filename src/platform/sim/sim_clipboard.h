@@ -51,6 +51,7 @@ class SimClipboard : public Clipboard {
   int refuseOpens = 0;  // the next N opens fail (another process holds it)
   bool refuseAllOpens = false;
   std::set<uint32_t> unrenderable;  // formats whose owner renders nothing
+  bool outOfMemory = false;         // locking a block throws std::bad_alloc
 
   // Inspection.
   bool IsOpen() const { return open_; }

@@ -86,6 +86,18 @@ TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
   EXPECT_EQ(f.Texts(), (Texts{"first", "second", "third"}));
 }
 
+TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
+  AppFixture f;
+  f.Copy("kept");
+  f.clipboard.outOfMemory = true;
+  f.Copy("too large");
+  EXPECT_EQ(f.Texts(), (Texts{"kept"}));
+  EXPECT_FALSE(f.clipboard.IsOpen()) << "the clipboard is closed again";
+  f.clipboard.outOfMemory = false;
+  f.Copy("next");
+  EXPECT_EQ(f.Texts(), (Texts{"kept", "next"}));
+}
+
 TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
   AppFixture f;
   f.Copy("once");
