@@ -1,7 +1,7 @@
 #pragma once
 // The program's model, independent of any window: folders, options, the slot
 // list, clipboard monitoring and the work folder. The main window drives it and
-// shows it.
+// shows it. Its parts are defined in the folder of their subsystem.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -60,7 +60,7 @@ class AppCore {
   // Runs the automatic actions for a newly captured slot.
   std::function<void(size_t index)> onNewSlotActions;
 
-  // --- Start-up and shut-down (app_core.cpp) ---
+  // --- Start-up and shut-down (app/app_core.cpp) ---
   // Creates the folders and reads the options. Returns the message to show
   // when the options file could not be written.
   std::optional<std::string> PrepareFoldersAndOptions();
@@ -70,18 +70,18 @@ class AppCore {
   void LoadCopySound();
   bool CopySoundLoaded() const { return copySound_ != nullptr; }
   // After the settings were saved: re-reads options.cfg and applies what the
-  // model holds (count, disk policy, previews, sound).
+  // model holds (count, disk policy, previews, sound). In settings/options_reload.cpp.
   ReloadEffects ReLoadOptions();
   // Shut-down: stores the slot list (saveslots) or discards it.
   std::optional<std::string> StoreSlotsForNextStart();
 
-  // --- Clipboard monitoring (clip_monitor.cpp) ---
+  // --- Clipboard monitoring (clip/clip_monitor.cpp) ---
   // A clipboard change notice.
   void InformClipboardChange();
   // Captures the clipboard as the new Slot 0 (or empties it).
   void MultipleClip(bool noActions);
 
-  // --- The slot list (slot_list.cpp). Indices are list indices. ---
+  // --- The slot list (app/slot_list.cpp). Indices are list indices. ---
   static void SetSlotCount(TClipArr& list, size_t count);
   bool TrimSlots(size_t limit);
   void DeleteSlot(size_t index);
@@ -104,13 +104,13 @@ class AppCore {
   void DeleteCommand(size_t index);
   void ClearCommand();
 
-  // --- The work folder (work_slots.cpp) ---
+  // --- The work folder (store/work_slots.cpp) ---
   void LoadWorkSlots();
   std::optional<std::string> SaveWorkSlots();
   std::optional<std::string> DiscardWorkSlots();
   void ApplyDiskPolicy();
 
-  // --- Single slot files (slot_files.cpp) ---
+  // --- Single slot files (store/slot_files.cpp) ---
   // Writes the slot's stream to a temporary file in the work folder for an export.
   std::optional<std::filesystem::path> PrepareSlotExport(size_t index);
   // Moves the temporary file to the chosen name (".slot" added when missing).

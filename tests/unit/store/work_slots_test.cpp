@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app_fixture.h"
+#include "app/app_fixture.h"
 #include "store/slot_folder.h"
 #include "util/file_io.h"
 #include "util/ini.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app_fixture.h"
+#include "app/app_fixture.h"
 #include "clip/clipboard_probe.h"
 #include "util/file_io.h"
 
