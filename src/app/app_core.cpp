@@ -5,6 +5,7 @@
 #include "platform/sound.h"
 #include "platform/system.h"
 #include "settings/options_file.h"
+#include "ui/previews.h"
 #include "util/file_io.h"
 
 namespace qv {
@@ -38,6 +39,11 @@ void AppCore::ApplyOptionsToContext() {
   clip.previews.font = TextFontFromOptions(options);
   clip.previews.pathfiles = options.pathfiles;
   clip.previews.pictureSize = options.pictureSize;
+}
+
+void AppCore::RebuildFileViews() {
+  for (TClipRec& rec : Slots)
+    if (rec.HasFiles) GetFiles(rec, clip.previews);
 }
 
 void AppCore::LoadCopySound() {

@@ -66,6 +66,8 @@ class AppCore {
   std::optional<std::string> PrepareFoldersAndOptions();
   // Applies the options that the snapshot work reads (disk policy, previews).
   void ApplyOptionsToContext();
+  // The file-list views of every file slot again (after pathfiles changed).
+  void RebuildFileViews();
   // Reads the copy sound named by the options, when playsound is on.
   void LoadCopySound();
   bool CopySoundLoaded() const { return copySound_ != nullptr; }

@@ -194,6 +194,13 @@ void TMainForm::LoadSlotCommand() {
   RedrawIfVisible();
 }
 
+void TMainForm::FixSelection() {
+  PanelKinds kinds{};
+  for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
+  const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core_->Slots.size()), kinds);
+  if (panel != SelectedPanel) SelectSlot(panel);
+}
+
 void TMainForm::OnCommand(uint16_t id) {
   AppCore& core = *core_;
   switch (id) {
@@ -222,10 +229,7 @@ void TMainForm::OnCommand(uint16_t id) {
       else
         core.NextCommand();
       RedrawIfVisible();
-      PanelKinds kinds{};
-      for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
-      const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core.Slots.size()), kinds);
-      if (panel != SelectedPanel) SelectSlot(panel);
+      FixSelection();
       return;
     }
     case kCmdClearAll: {
@@ -254,10 +258,7 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdDeleteSlot: {
       core.DeleteCommand(SelectedSlot);
       RedrawIfVisible();
-      PanelKinds kinds{};
-      for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
-      const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core.Slots.size()), kinds);
-      if (panel != SelectedPanel) SelectSlot(panel);
+      FixSelection();
       return;
     }
     case kCmdClearClipboard:
@@ -290,8 +291,7 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdShowPaths:
       ToggleOption(core.options.pathfiles, "addition", "pathfiles");
       core.ApplyOptionsToContext();
-      for (TClipRec& rec : core.Slots)
-        if (rec.HasFiles) GetFiles(rec, core.clip.previews);
+      core.RebuildFileViews();
       RedrawIfVisible();
       return;
     default:

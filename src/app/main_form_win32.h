@@ -105,6 +105,8 @@ class TMainForm {
   void CreateSlots();
   void FillSlot(int panel, int index);
   void SelectSlot(int panel);
+  // After slots went away: the highlight steps to a panel that still shows one.
+  void FixSelection();
   void WireSlot(win32::TSlot& slot);
   void ShowSlotMenu(win32::TSlot& slot, POINT screen);
   void RedrawIfVisible();

@@ -35,8 +35,7 @@ ReloadEffects AppCore::ReLoadOptions() {
   if (effects.count) TrimSlots(static_cast<size_t>(options.count) + 1);
   ApplyDiskPolicy();
   if (pathsChanged) {
-    for (TClipRec& rec : Slots)
-      if (rec.HasFiles) GetFiles(rec, clip.previews);
+    RebuildFileViews();
     effects.slotsRedraw = true;
   }
   if (soundChanged || options.playsound) LoadCopySound();
