@@ -12,7 +12,6 @@
 #include "ui/gdi_bitmaps_win32.h"
 #include "ui/ground_win32.h"
 #include "ui/popup_menu_win32.h"
-#include "ui/previews.h"
 #include "util/codepage.h"
 
 namespace qv {

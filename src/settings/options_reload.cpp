@@ -2,7 +2,6 @@
 // the model holds at run time.
 #include "app/app_core.h"
 #include "settings/options_file.h"
-#include "ui/previews.h"
 
 namespace qv {
 
