@@ -8,9 +8,9 @@
 #include <chrono>
 #include <cstring>
 
-#include "clip/classify.h"
-#include "clip/clip_context.h"
-#include "clip/clipboard_io.h"
+#include "attributes/classify.h"
+#include "attributes/attribute_context.h"
+#include "snapshot/clipboard_io.h"
 #include "platform/sim/sim_metafile.h"
 #include "platform/sim/sim_system.h"
 #include "platform/sim/sim_clipboard.h"
@@ -85,8 +85,9 @@ void BM_MakeClipRecText1MB(benchmark::State& state) {
   SimClipboard clipboard;
   SimMetafileRenderer renderer;
   SimSystem system;
-  ClipContext ctx(clipboard, renderer, system, std::filesystem::temp_directory_path());
+  ClipContext ctx(clipboard, system, std::filesystem::temp_directory_path());
   ctx.write2disk = false;
+  AttributeContext attrs(ctx, renderer);
   std::string text;
   while (text.size() < (1u << 20))
     text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
@@ -98,7 +99,7 @@ void BM_MakeClipRecText1MB(benchmark::State& state) {
     TClipArr slots(1);
     auto t0 = Clock::now();
     slots[0].SetSnapshotData(stream, ctx);
-    MakeClipRec(slots, 0, ctx);
+    MakeClipRec(slots, 0, attrs);
     auto t1 = Clock::now();
     auto lines = std::count(text.begin(), text.end(), '\n');
     benchmark::DoNotOptimize(lines);

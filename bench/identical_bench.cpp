@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstring>
 
-#include "clip/classify.h"
-#include "clip/clip_context.h"
-#include "clip/clipboard_io.h"
+#include "attributes/classify.h"
+#include "attributes/attribute_context.h"
+#include "snapshot/clipboard_io.h"
 #include "platform/sim/sim_clipboard.h"
 #include "platform/sim/sim_metafile.h"
 #include "platform/sim/sim_system.h"
@@ -19,8 +19,9 @@ void BM_SlotsIdenticalBitmap4000x3000(benchmark::State& state) {
   SimClipboard clipboard;
   SimMetafileRenderer renderer;
   SimSystem system;
-  ClipContext ctx(clipboard, renderer, system, std::filesystem::temp_directory_path());
+  ClipContext ctx(clipboard, system, std::filesystem::temp_directory_path());
   ctx.write2disk = false;
+  AttributeContext attrs(ctx, renderer);
   Bitmap32 picture{4000, 3000, std::vector<uint32_t>(4000u * 3000u)};
   for (size_t i = 0; i < picture.pixels.size(); ++i)
     picture.pixels[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
@@ -29,14 +30,14 @@ void BM_SlotsIdenticalBitmap4000x3000(benchmark::State& state) {
     clipboard.SetBitmapByOther(picture, 24);
     rec.SetSnapshotData(CaptureClipboard(clipboard), ctx);
   }
-  MakeClipRec(slots, 0, ctx);
-  MakeClipRec(slots, 1, ctx);
+  MakeClipRec(slots, 0, attrs);
+  MakeClipRec(slots, 1, attrs);
   std::vector<uint32_t> copy = picture.pixels;
   const size_t bytes = picture.pixels.size() * 4;
   double work = 0, baseline = 0;
   for (auto _ : state) {
     auto t0 = std::chrono::steady_clock::now();
-    bool same = SlotsIdentical(slots, 0, 1, ctx);
+    bool same = SlotsIdentical(slots, 0, 1, attrs);
     auto t1 = std::chrono::steady_clock::now();
     int cmp = std::memcmp(copy.data(), picture.pixels.data(), bytes);
     auto t2 = std::chrono::steady_clock::now();

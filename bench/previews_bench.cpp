@@ -9,9 +9,9 @@
 #include <cstring>
 
 #include "platform/clipboard.h"
-#include "store/slot_stream.h"
-#include "ui/previews.h"
-#include "ui/thumbnail.h"
+#include "snapshot/slot_stream.h"
+#include "attributes/previews.h"
+#include "attributes/thumbnail.h"
 
 namespace qv {
 namespace {

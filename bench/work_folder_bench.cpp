@@ -5,8 +5,8 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/app_core.h"
-#include "clip/clipboard_io.h"
+#include "history/app_core.h"
+#include "snapshot/clipboard_io.h"
 #include "platform/sim/sim_clipboard.h"
 #include "platform/sim/sim_metafile.h"
 #include "platform/sim/sim_sound.h"

@@ -5,8 +5,10 @@
 #include <commdlg.h>
 
 #include "ui/command_ids.h"
-#include "clip/clipboard_io.h"
+#include "snapshot/clipboard_io.h"
 #include "settings/options_file.h"
+#include "store/slot_file.h"
+#include "util/file_io.h"
 #include "ui/auto_select.h"
 #include "ui/flat_button_win32.h"
 #include "ui/gdi_bitmaps_win32.h"
@@ -167,8 +169,9 @@ std::optional<std::filesystem::path> AskSlotFile(HWND owner, bool save) {
   dialog.lpstrFilter = kSlotFilter;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  // Saving asks about replacing a file itself: the name written is not the
+  // name typed when ".slot" is appended.
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (save ? 0 : OFN_FILEMUSTEXIST);
   if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
   return std::filesystem::path(file.c_str());
 }
@@ -179,11 +182,18 @@ void TMainForm::SaveSlotCommand(size_t index) {
   auto temporary = core_->PrepareSlotExport(index);
   if (!temporary) return;
   auto chosen = AskSlotFile(hwnd_, true);
+  if (chosen && FileExists(SlotExportName(*chosen))) {
+    std::wstring question = SlotExportName(*chosen).filename().wstring() +
+                            L" already exists.\nDo you want to replace it?";
+    if (MessageBoxW(hwnd_, question.c_str(), L"Confirm Save As", MB_YESNO | MB_ICONWARNING) !=
+        IDYES)
+      chosen.reset();
+  }
   if (!chosen) {
-    core_->CancelSlotExport(*temporary);
+    CancelSlotExport(*temporary);
     return;
   }
-  if (auto message = core_->FinishSlotExport(*temporary, *chosen)) ShowMessage(*message);
+  if (auto message = FinishSlotExport(*temporary, *chosen)) ShowMessage(*message);
 }
 
 void TMainForm::LoadSlotCommand() {

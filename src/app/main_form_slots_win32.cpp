@@ -124,10 +124,20 @@ void TMainForm::WireSlot(win32::TSlot& slot) {
 void TMainForm::ShowSlotMenu(win32::TSlot& slot, POINT screen) {
   if (!ShowsContent(slot.Kind())) return;
   SelectedSlot = static_cast<size_t>(std::max(0, slot.Tag));
+  if (SelectedSlot >= core_->Slots.size()) return;
+  // Captures go on while the menu is open and may shift or drop the record:
+  // the command follows the record itself, not its old place.
+  const uint64_t serial = core_->Slots[SelectedSlot].Serial;
   const SlotMenuItems shown = MenuItemsFor(slot.Kind());
   const Menu menu = slot.Number() == 0 ? ClipboardMenu(shown) : SlotMenu(shown);
   if (uint16_t command = win32::TrackMenu(menu, hwnd_, screen)) {
-    if (slot.Number() == 0 && command != kCmdClearClipboard) SelectedSlot = core_->Slot0Index();
+    if (slot.Number() == 0 && command != kCmdClearClipboard) {
+      SelectedSlot = core_->Slot0Index();
+    } else if (auto at = core_->IndexOfSerial(serial)) {
+      SelectedSlot = *at;
+    } else {
+      return;  // the record is gone
+    }
     OnCommand(command);
   }
 }

@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_core.h"
+#include "history/app_core.h"
 #include "ui/menu_model.h"
 #include "ui/placement.h"
 #include "ui/window_layout.h"

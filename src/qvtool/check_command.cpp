@@ -1,5 +1,5 @@
 // check: the stream's structure, and the reason when it is refused.
-#include "clip/format_names.h"
+#include "snapshot/format_names.h"
 #include "codecs/bmp.h"
 #include "codecs/emf.h"
 #include "qvtool/commands.h"

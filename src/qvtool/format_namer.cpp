@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ops/rich_text.h"
+#include "rtf/rich_text.h"
 
 namespace qv::tool {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/clipboard.h"
-#include "store/slot_stream.h"
+#include "snapshot/slot_stream.h"
 
 namespace qv::tool {
 

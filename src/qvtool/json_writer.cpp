@@ -2,34 +2,15 @@
 
 #include <cstdio>
 
+#include "util/utf8.h"
+
 namespace qv::tool {
 namespace {
 
-// Length of the well-formed UTF-8 sequence at text[i], or 0 when it is not one
-// (overlong forms, surrogates and values past U+10FFFF included).
+// Length of the well-formed UTF-8 sequence at text[i], or 0 when it is not one.
 size_t Utf8SequenceLength(std::string_view text, size_t i) {
-  const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
-  const uint8_t lead = byte(i);
-  size_t length;
-  uint32_t min;
-  uint32_t cp;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, min = 0x80, cp = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, min = 0x800, cp = lead & 0x0F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, min = 0x10000, cp = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  for (size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return length;
+  const Utf8Char c = DecodeUtf8(text, i);
+  return c.valid ? c.length : 0;
 }
 
 }  // namespace

@@ -19,10 +19,6 @@ std::string Num(uint64_t n) {
   return std::to_string(n);
 }
 
-std::filesystem::path InFolder(const std::filesystem::path& folder, const std::string& name) {
-  return folder / std::filesystem::u8path(name);
-}
-
 std::optional<uint64_t> SizeOf(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
@@ -49,12 +45,13 @@ SlotEntry ReadEntry(const std::filesystem::path& folder, const SlotFileNames& na
     return damaged("slots.cfg names no " + std::string(names.data.empty() ? "data" : "attribute") +
                    " file for it");
   for (const std::string* name : {&names.data, &names.attributes}) {
-    if (!IsPlainFileName(*name)) return damaged("file name \"" + *name + "\" leaves the folder");
+    if (!SlotFilePath(folder, *name))
+      return damaged("file name \"" + *name + "\" leaves the folder or cannot be converted");
   }
   if (auto [it, fresh] = dataOwners.emplace(names.data, slot); !fresh)
     return damaged("data file " + names.data + " already belongs to slot " + Num(it->second));
 
-  const auto attributesPath = InFolder(folder, names.attributes);
+  const auto attributesPath = *SlotFilePath(folder, names.attributes);
   auto attributesSize = SizeOf(attributesPath);
   if (!attributesSize) return damaged("attribute file " + names.attributes + " missing");
   if (*attributesSize != kSlotAttributesSize)
@@ -67,7 +64,7 @@ SlotEntry ReadEntry(const std::filesystem::path& folder, const SlotFileNames& na
   if (entry.rec.Kind == kKindEmpty)
     return damaged("attribute file " + names.attributes + " describes an empty slot");
 
-  const auto dataPath = InFolder(folder, names.data);
+  const auto dataPath = *SlotFilePath(folder, names.data);
   auto dataSize = SizeOf(dataPath);
   if (!dataSize) return damaged("data file " + names.data + " missing");
   if (*dataSize != entry.rec.Size)

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "codecs/bmp.h"
-#include "store/slot_stream.h"
+#include "snapshot/slot_stream.h"
 #include "util/le_io.h"
 
 namespace qv::tool {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "clip/classify.h"
-#include "clip/clip_context.h"
+#include "attributes/classify.h"
+#include "attributes/attribute_context.h"
 #include "platform/clipboard.h"
 #include "qvtool/format_namer.h"
 #include "util/codepage.h"
@@ -27,9 +27,10 @@ TClipRec DeriveRecord(Bytes stream, ToolPlatform& platform) {
   auto view = ParseSlotStream(stream);
   if (!view) return std::move(slots[0]);
   FormatNamer namer(view->records, platform.systemNames);
-  ClipContext ctx(namer, platform.renderer, platform.system, {});
-  ctx.write2disk = false;
-  ctx.CurrentFormats = CapturedFormats(*view);
+  ClipContext clip(namer, platform.system, {});
+  clip.write2disk = false;
+  clip.CurrentFormats = CapturedFormats(*view);
+  AttributeContext ctx(clip, platform.renderer);
   TClipRec& rec = slots[0];
   rec.Size = static_cast<uint32_t>(stream.size());
   rec.Data = std::move(stream);  // `view` points into the moved buffer, which stays put

@@ -3,10 +3,10 @@
 // shown as text lines or JSON members under the record's own field names.
 #include <string>
 
-#include "clip/clip_rec.h"
+#include "snapshot/clip_rec.h"
 #include "qvtool/json_writer.h"
 #include "qvtool/tool_platform.h"
-#include "store/slot_stream.h"
+#include "snapshot/slot_stream.h"
 
 namespace qv::tool {
 

@@ -1,8 +1,8 @@
 // text: the slot as the program saves it as a plain text file.
 #include <algorithm>
 
-#include "clip/clipboard_io.h"
-#include "ops/rich_text.h"
+#include "snapshot/clipboard_io.h"
+#include "rtf/rich_text.h"
 #include "platform/clipboard.h"
 #include "qvtool/commands.h"
 #include "qvtool/slot_record.h"

@@ -37,8 +37,9 @@ struct Clamp {
 
 template <class T>
 using Member = T Options::*;
-using AnyMember = std::variant<Member<bool>, Member<uint8_t>, Member<int16_t>, Member<uint16_t>,
-                               Member<int32_t>, Member<uint32_t>, Member<std::string>>;
+using AnyMember =
+    std::variant<Member<bool>, Member<uint8_t>, Member<int16_t>, Member<uint16_t>, Member<int32_t>,
+                 Member<uint32_t>, Member<uint64_t>, Member<std::string>>;
 
 struct Entry {
   OptionKey key;
@@ -148,7 +149,8 @@ void ReadEntry(const IniDocument& doc, const Entry& e, Options& o) {
           // then the range.
           if (e.encoding == Encoding::Kilobytes) {
             v = e.clamp.Apply(v);
-            o.*member = static_cast<T>(static_cast<uint32_t>(v) * 1024u);
+            // The file holds a 32-bit count of kilobytes; bytes need 64 bits.
+            o.*member = static_cast<T>(uint64_t{static_cast<uint32_t>(v)} * 1024u);
             return;
           }
           if (e.encoding != Encoding::Colour) v = static_cast<int64_t>(static_cast<T>(v));

@@ -28,7 +28,7 @@ struct Options {
   uint8_t page = 5;     // visible saved slots, 1-5
   bool saveslots = true;
   bool write2disk = true;
-  uint32_t maxsize = 1000 * 1024;  // bytes; the file holds kilobytes, at least 100
+  uint64_t maxsize = 1000 * 1024;  // bytes; the file holds kilobytes, at least 100
   // [text]
   uint16_t textWidth = 290;   // 20-2000
   uint16_t textHeight = 180;  // 20-2000

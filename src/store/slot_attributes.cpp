@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "clip/clip_rec.h"
+#include "snapshot/clip_rec.h"
 #include "util/le_io.h"
 
 namespace qv {

@@ -4,6 +4,8 @@
 #include <set>
 #include <system_error>
 
+#include "util/codepage.h"
+
 namespace qv {
 
 std::vector<SlotFileNames> ReadSlotIndex(const IniDocument& index) {
@@ -46,6 +48,24 @@ bool IsPlainFileName(const std::string& name) {
   return name.find_first_of("/\\:") == std::string::npos;
 }
 
+std::optional<std::filesystem::path> SlotFilePath(const std::filesystem::path& folder,
+                                                  const std::string& name) {
+  if (!IsPlainFileName(name)) return std::nullopt;
+  try {
+    return folder / std::filesystem::path(AnsiToUtf16(name));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::string IndexName(const std::filesystem::path& file) {
+  try {
+    return Utf16ToAnsi(file.filename().u16string());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
 bool IsSlotFileName(const std::string& name) {
   if (name.size() < 5 || name.size() > 10 || name.substr(name.size() - 4) != ".dat") return false;
   return std::all_of(name.begin(), name.end() - 4, [](char c) { return c >= '0' && c <= '9'; });
@@ -59,8 +79,7 @@ void RemoveUnnamedSlotFiles(const std::filesystem::path& folder,
        it.increment(ec)) {
     if (!it->is_regular_file(ec)) continue;
     const auto& path = it->path();
-    std::u8string name = path.filename().u8string();
-    std::string plain(name.begin(), name.end());
+    std::string plain = IndexName(path);
     if (!IsSlotFileName(plain) || keep.count(plain)) continue;
     doomed.push_back(path);
   }

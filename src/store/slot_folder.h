@@ -31,6 +31,13 @@ IniDocument MakeSlotIndex(const std::vector<SlotFileNames>& slots,
 
 // A name that stays inside its folder: no separators, drive or parent references.
 bool IsPlainFileName(const std::string& name);
+// The file an index names: names are bytes in the ANSI code page, as the
+// program writes them. nullopt when the name leaves the folder or cannot be
+// converted; never throws.
+std::optional<std::filesystem::path> SlotFilePath(const std::filesystem::path& folder,
+                                                  const std::string& name);
+// The index form of a file's name (ANSI code page); empty when it has none.
+std::string IndexName(const std::filesystem::path& file);
 // Whether a file name is one the program creates in slot folders ("123.dat").
 bool IsSlotFileName(const std::string& name);
 // Removes the slot files of the folder whose names are not in `keep` (the index and

@@ -1,6 +1,6 @@
 #include "ui/display_kind.h"
 
-#include "clip/clip_rec.h"
+#include "snapshot/clip_rec.h"
 
 namespace qv {
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "util/le_io.h"
+#include "util/utf8.h"
 
 namespace qv {
 namespace {
@@ -97,54 +98,15 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 std::u16string Utf8ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    auto b = static_cast<uint8_t>(text[i]);
-    uint32_t cp;
-    size_t extra;
-    if (b < 0x80) {
-      cp = b;
-      extra = 0;
-    } else if ((b & 0xE0) == 0xC0) {
-      cp = b & 0x1F;
-      extra = 1;
-    } else if ((b & 0xF0) == 0xE0) {
-      cp = b & 0x0F;
-      extra = 2;
-    } else if ((b & 0xF8) == 0xF0) {
-      cp = b & 0x07;
-      extra = 3;
+  for (size_t i = 0; i < text.size();) {
+    const Utf8Char c = DecodeUtf8(text, i);
+    i += c.length;
+    if (c.cp >= 0x10000) {
+      const char32_t v = c.cp - 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
     } else {
-      out.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    bool ok = true;
-    size_t k = 1;
-    for (; ok && k <= extra; ++k) {
-      if (i + k >= text.size()) {
-        ok = false;
-        break;
-      }
-      auto c = static_cast<uint8_t>(text[i + k]);
-      if ((c & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      out.push_back(0xFFFD);
-      i += (k > 1 ? k : 1);
-      continue;
-    }
-    i += extra + 1;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
+      out.push_back(static_cast<char16_t>(c.cp));
     }
   }
   return out;

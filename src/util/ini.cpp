@@ -207,15 +207,29 @@ bool IniBool(const IniDocument& doc, std::string_view section, std::string_view 
   return IniInteger(doc, section, key, def ? 1 : 0) != 0;
 }
 
-IniDocument IniFile::Load() const {
-  auto bytes = ReadWholeFile(path_, 16u << 20);
-  if (!bytes) return {};
+namespace {
+
+// Larger INI files are not the program's; reading them whole is not worth it.
+constexpr uint64_t kMaxIniBytes = 16u << 20;
+
+std::optional<IniDocument> ReadIni(const std::filesystem::path& path) {
+  auto bytes = ReadWholeFile(path, kMaxIniBytes);
+  if (!bytes) return std::nullopt;
   return IniDocument::Parse(
       std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
+}  // namespace
+
+IniDocument IniFile::Load() const {
+  auto doc = ReadIni(path_);
+  return doc ? std::move(*doc) : IniDocument{};
+}
+
 bool IniFile::Update(const std::function<void(IniDocument&)>& edit) const {
-  IniDocument doc = Load();
+  auto read = ReadIni(path_);
+  if (!read && FileExists(path_)) return false;
+  IniDocument doc = read ? std::move(*read) : IniDocument{};
   edit(doc);
   return ReplaceFileAtomically(path_, AsBytes(doc.Text()));
 }

@@ -56,7 +56,8 @@ class IniFile {
   // The file as it is now; an empty document when it is missing or unreadable.
   IniDocument Load() const;
   // Reads the file, applies the edits and writes it back in one replacement.
-  // False when the file system refuses the write.
+  // False when the file system refuses the write, and when the file exists but
+  // cannot be read (locked, too large): writing then would lose every other key.
   bool Update(const std::function<void(IniDocument&)>& edit) const;
 
   std::string ReadString(std::string_view section, std::string_view key,

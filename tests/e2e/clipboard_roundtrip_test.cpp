@@ -5,11 +5,11 @@
 // that <windows.h> defines as macros.
 #include <gtest/gtest.h>
 
-#include "clip/clipboard_io.h"
-#include "clip/format_names.h"
+#include "snapshot/clipboard_io.h"
+#include "snapshot/format_names.h"
 #include "codecs/bmp.h"
 #include "codecs/emf.h"
-#include "store/slot_stream.h"
+#include "snapshot/slot_stream.h"
 #include "tools/clip_fixture.h"
 #include "util/codepage.h"
 #include "util/le_io.h"

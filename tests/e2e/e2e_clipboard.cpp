@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "clip/clipboard_io.h"
+#include "snapshot/clipboard_io.h"
 #include "e2e_support.h"
 #include "store/slot_folder.h"
 #include "util/file_io.h"

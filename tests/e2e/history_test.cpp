@@ -38,6 +38,27 @@ std::vector<std::string> Sequence(int first, int last) {
   return out;
 }
 
+// A window fixed by its bottom edge keeps that edge across restarts: it starts
+// at its stored height, so the first layout has nothing to move.
+TEST_F(History, BottomFixedWindowStaysPutAcrossRestarts) {
+  WriteOptions("[main]\r\nalign=3\r\nleft=100\r\ntop=200\r\nminimized=0\r\n");
+  {
+    Quorvane app;
+    ASSERT_TRUE(app.Ready());
+    CopyTexts(app, 1, 6);
+    ASSERT_TRUE(app.Exit());
+  }
+  const int bottom = std::stoi(ReadOption("main", "top")) + std::stoi(ReadOption("main", "height"));
+  for (int run = 0; run < 2; ++run) {
+    Quorvane app;
+    ASSERT_TRUE(app.Ready());
+    ASSERT_TRUE(app.Exit());
+    SCOPED_TRACE(run);
+    EXPECT_EQ(std::stoi(ReadOption("main", "top")) + std::stoi(ReadOption("main", "height")),
+              bottom);
+  }
+}
+
 TEST_F(History, TwentyCopiesKeepFifteenPlusTheClipboardAcrossARestart) {
   {
     Quorvane app;

@@ -7,6 +7,7 @@ namespace qv {
 
 std::optional<Bitmap32> SimMetafileRenderer::Render(ByteView emfBits) {
   ++renders;
+  if (fails) throw std::runtime_error("renderer fault");
   auto header = ParseEmfHeader(emfBits);
   if (!header) return std::nullopt;
   uint32_t headerSize = LoadU32(&emfBits[4]);

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/app_fixture.h"
+#include "history/app_fixture.h"
 #include "store/slot_folder.h"
 #include "tool_fixture.h"
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "clip/clipboard_io.h"
+#include "snapshot/clipboard_io.h"
 #include "platform/sim/sim_clipboard.h"
 #include "platform/sim/sim_metafile.h"
 #include "platform/sim/sim_system.h"
 #include "qvtool/cli.h"
-#include "store/slot_stream.h"
+#include "snapshot/slot_stream.h"
 #include "test_support.h"
 #include "util/file_io.h"
 

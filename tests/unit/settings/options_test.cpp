@@ -54,6 +54,11 @@ TEST(Options, Clamping) {
   EXPECT_EQ(o.count, 1000);
   EXPECT_EQ(o.page, 1);
   EXPECT_EQ(o.separator, 12);
+  // Kilobytes past 4 GB in bytes must not wrap to a tiny limit.
+  o = Load("[slots]\nmaxsize=4194304\n", dir);
+  EXPECT_EQ(o.maxsize, uint64_t{4194304} * 1024u);
+  o = Load("[slots]\nmaxsize=4294967295\n", dir);
+  EXPECT_EQ(o.maxsize, uint64_t{4294967295} * 1024u);
 }
 
 TEST(Options, ValueEncodings) {

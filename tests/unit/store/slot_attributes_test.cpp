@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clip/clip_rec.h"
+#include "snapshot/clip_rec.h"
 #include "util/le_io.h"
 
 namespace qv {

@@ -99,5 +99,17 @@ TEST(IniFile, RefusedWriteIsReportedAndLeavesTheFile) {
   EXPECT_FALSE(ini.WriteString("a", "b", "c"));
 }
 
+// A file that exists but cannot be read must not be replaced by one holding
+// only the written key: every other setting would be lost.
+TEST(IniFile, UnreadableFileIsNotOverwritten) {
+  test::TempFolder dir;
+  IniFile ini(dir / "options.cfg");
+  std::string text = "[slots]\r\ncount=42\r\n";
+  text.resize((16u << 20) + 1, ';');  // larger than the reader takes
+  ASSERT_TRUE(WriteWholeFile(ini.Path(), AsBytes(text)));
+  EXPECT_FALSE(ini.WriteInteger("slots", "page", 3));
+  EXPECT_EQ(ReadWholeFile(ini.Path(), UINT64_MAX)->size(), text.size()) << "the file is as it was";
+}
+
 }  // namespace
 }  // namespace qv

@@ -1,0 +1,45 @@
+// Thumbnail and picture view of a snapshot: from its bitmap when it has one,
+// else from its metafile.
+#include "snapshot/clipboard_io.h"
+#include "codecs/bmp.h"
+#include "platform/metafile_renderer.h"
+#include "attributes/previews.h"
+#include "attributes/thumbnail.h"
+
+namespace qv {
+namespace {
+
+constexpr int kThumbnailWidth = 75;
+constexpr int kThumbnailHeight = 56;
+
+// A metafile that fits is drawn at its own size, a larger one stretched.
+std::optional<Bitmap32> FitMetafile(MetafileRenderer& renderer, ByteView emf,
+                                    const Bitmap32& natural, int maxWidth, int maxHeight) {
+  FittedSize fit = FitPicture(natural.width, natural.height, maxWidth, maxHeight);
+  if (!fit.scaled) return natural;
+  return renderer.RenderStretched(emf, fit.width, fit.height);
+}
+
+}  // namespace
+
+void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings) {
+  const int viewWidth = 4 * settings.pictureSize;
+  const int viewHeight = 3 * settings.pictureSize;
+  SnapshotBytes stream = rec.ReadSnapshot();
+  SnapshotPictures pictures = ReadSnapshotPictures(stream);
+  if (rec.HasBitmap && pictures.bitmap) {
+    if (auto bitmap = DecodeBmp(*pictures.bitmap)) {
+      rec.Thumbnail = MakeThumbnail(*bitmap, kThumbnailWidth, kThumbnailHeight);
+      rec.PictureView = MakeThumbnail(*bitmap, viewWidth, viewHeight);
+      return;
+    }
+  }
+  if (!pictures.metafile) return;
+  auto natural = renderer.Render(*pictures.metafile);
+  if (!natural) return;
+  rec.Thumbnail =
+      FitMetafile(renderer, *pictures.metafile, *natural, kThumbnailWidth, kThumbnailHeight);
+  rec.PictureView = FitMetafile(renderer, *pictures.metafile, *natural, viewWidth, viewHeight);
+}
+
+}  // namespace qv

@@ -1,0 +1,37 @@
+#pragma once
+// What a slot shows, derived once when a snapshot is captured or loaded: the
+// preview text, the counts and their texts, the rich text of the text viewer,
+// the file-list text, the thumbnails.
+#include <string>
+#include <string_view>
+
+#include "snapshot/clip_rec.h"
+#include "settings/text_font.h"
+#include "attributes/preview_settings.h"
+
+namespace qv {
+
+class MetafileRenderer;
+
+// The snapshot's text as RTF: its rich text (plus one NUL) when it has one,
+// else its plain text or its file-list text set in the text font.
+std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings);
+
+// Fills Preview, LineCount, WordCount, CharCount and TextView.
+void MakeTextView(TClipRec& rec, const PreviewSettings& settings);
+// Fills the three count texts from the counts.
+void FormatCount(TClipRec& rec);
+// Fills TextView only (for slots whose counts were loaded from disk).
+void MakeRichView(TClipRec& rec, const PreviewSettings& settings);
+// Fills Preview and TextView of a file-list snapshot.
+void GetFiles(TClipRec& rec, const PreviewSettings& settings);
+// The display form of one file path.
+std::string DisplayFileName(std::string_view path, bool showPaths);
+// Every file name of a file-list snapshot, one per line (CR LF between).
+std::string FileListText(const TClipRec& rec, const PreviewSettings& settings);
+
+// Thumbnail and PictureView from the snapshot's pictures (the bitmap when
+// there is one, else the metafile). Nothing when the stream has no picture.
+void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings);
+
+}  // namespace qv

@@ -1,0 +1,156 @@
+#include "store/work_folder.h"
+
+#include <system_error>
+
+#include "attributes/attribute_context.h"
+#include "attributes/previews.h"
+#include "settings/options_file.h"
+#include "snapshot/slot_stream.h"
+#include "snapshot/unique_name.h"
+#include "store/slot_attributes.h"
+#include "store/slot_folder.h"
+#include "util/file_io.h"
+#include "util/le_io.h"
+
+namespace qv {
+namespace {
+
+uint64_t FileSize(const std::filesystem::path& path) {
+  std::error_code ec;
+  uint64_t size = std::filesystem::file_size(path, ec);
+  return ec ? UINT64_MAX : size;
+}
+
+}  // namespace
+
+std::optional<TClipRec> WorkFolder::LoadSlot(const std::filesystem::path& dataPath,
+                                             const std::filesystem::path& attributesPath,
+                                             const ClipContext& clip,
+                                             AttributeContext& attributes) {
+  TClipRec rec;
+  auto stored = ReadWholeFile(attributesPath, kSlotAttributesSize);
+  if (!stored || !ReadSlotAttributes(*stored, rec) || rec.Kind == kKindEmpty) return std::nullopt;
+  if (clip.BelongsOnDisk(rec.Size)) {
+    if (FileSize(dataPath) != rec.Size) return std::nullopt;
+    rec.OnDisk = true;
+    rec.FileName = dataPath;
+  } else {
+    auto data = ReadWholeFile(dataPath, rec.Size);
+    if (!data || data->size() != rec.Size) return std::nullopt;
+    auto view = ParseSlotStream(*data);
+    if (!view || !view->complete) return std::nullopt;
+    rec.Data = std::move(*data);
+  }
+  if (rec.HasPictureFlag()) MakePictureViews(rec, attributes.renderer, attributes.previews);
+  if (rec.HasTextFlag()) MakeRichView(rec, attributes.previews);
+  if (rec.HasFiles) GetFiles(rec, attributes.previews);
+  return rec;
+}
+
+TClipArr WorkFolder::Load(const ClipContext& clip, AttributeContext& attributes) {
+  std::set<std::string> keep;
+  std::set<std::string> usedDataFiles;
+  TClipArr loaded;
+  try {
+    const std::vector<SlotFileNames> stored =
+        ReadSlotIndex(IniFile(folder_ / kSlotIndexName).Load());
+    loaded.reserve(stored.size());
+    for (const SlotFileNames& names : stored) {
+      auto dataPath = SlotFilePath(folder_, names.data);
+      auto attributesPath = SlotFilePath(folder_, names.attributes);
+      if (!dataPath || !attributesPath) continue;
+      if (!usedDataFiles.insert(names.data).second) continue;  // two slots, one file
+      std::optional<TClipRec> rec;
+      try {
+        rec = LoadSlot(*dataPath, *attributesPath, clip, attributes);
+      } catch (const std::exception&) {
+        // Out of memory for one huge slot: the others still load.
+      }
+      if (!rec) continue;
+      keep.insert(names.attributes);
+      keep.insert(names.data);
+      loaded.push_back(std::move(*rec));
+    }
+  } catch (const std::exception&) {
+    // Whatever was read stays; files of the index are kept for the next save.
+    preserved_ = keep;
+    return loaded;
+  }
+  preserved_ = keep;
+  RemoveUnnamedSlotFiles(folder_, keep);
+  return loaded;
+}
+
+std::optional<std::string> WorkFolder::Save(const TClipArr& slots) {
+  std::vector<SlotFileNames> names;
+  std::set<std::string> keep;
+  for (const TClipRec& rec : slots) {
+    if (rec.Kind == kKindEmpty) continue;  // an empty Slot 0 is not stored
+    std::filesystem::path dataPath;
+    if (rec.OnDisk && FileExists(rec.FileName) && rec.FileName.parent_path() == folder_) {
+      dataPath = rec.FileName;  // kept as it is, not rewritten
+    } else {
+      Bytes data = rec.GetSnapshotData();
+      if (data.empty()) continue;  // its data file disappeared
+      dataPath = MakeUniqueFileName(folder_, "dat", system_);
+      if (!WriteWholeFile(dataPath, data)) return UnableToWriteMessage(dataPath);
+    }
+    auto attributesPath = MakeUniqueFileName(folder_, "dat", system_);
+    if (!WriteWholeFile(attributesPath, WriteSlotAttributes(rec)))
+      return UnableToWriteMessage(attributesPath);
+    names.push_back({IndexName(dataPath), IndexName(attributesPath)});
+    keep.insert(names.back().data);
+    keep.insert(names.back().attributes);
+  }
+  const auto index = folder_ / kSlotIndexName;
+  if (!ReplaceFileAtomically(index, AsBytes(MakeSlotIndex(names).Text())))
+    return UnableToWriteMessage(index);
+  RemoveUnnamedSlotFiles(folder_, keep);
+  preserved_.clear();
+  return std::nullopt;
+}
+
+std::optional<std::string> WorkFolder::Discard() {
+  const auto index = folder_ / kSlotIndexName;
+  if (!ReplaceFileAtomically(index, AsBytes("[main]\r\ncount=0\r\n")))
+    return UnableToWriteMessage(index);
+  preserved_.clear();
+  RemoveUnnamedSlotFiles(folder_, {});
+  return std::nullopt;
+}
+
+void WorkFolder::ApplyDiskPolicy(TClipArr& slots, const ClipContext& clip) {
+  for (TClipRec& rec : slots) {
+    if (rec.Kind == kKindEmpty) continue;
+    const bool disk = clip.BelongsOnDisk(rec.Size);
+    if (disk && !rec.OnDisk && rec.Data) {
+      auto path = MakeUniqueFileName(folder_, "dat", system_);
+      if (!WriteWholeFile(path, *rec.Data)) {
+        RemoveFile(path);
+        continue;  // stays in memory
+      }
+      rec.Data.reset();
+      rec.OnDisk = true;
+      rec.FileName = path;
+    } else if (!disk && rec.OnDisk) {
+      auto data = ReadWholeFile(rec.FileName);
+      if (!data) continue;
+      if (!IsPreserved(rec.FileName)) RemoveFile(rec.FileName);
+      rec.Data = std::move(*data);
+      rec.OnDisk = false;
+      rec.FileName.clear();
+    }
+  }
+}
+
+bool WorkFolder::IsPreserved(const std::filesystem::path& file) const {
+  if (preserved_.empty() || file.parent_path() != folder_) return false;
+  return preserved_.count(IndexName(file)) != 0;
+}
+
+void WorkFolder::Release(TClipRec& rec, bool deleteFile) const {
+  if (deleteFile && rec.OnDisk && IsPreserved(rec.FileName)) deleteFile = false;
+  rec.FreeSnapshotData(deleteFile);
+}
+
+}  // namespace qv

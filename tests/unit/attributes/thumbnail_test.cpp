@@ -1,0 +1,138 @@
+#include "attributes/thumbnail.h"
+
+#include <gtest/gtest.h>
+
+#include "../clip/clip_fixture.h"
+#include "attributes/previews.h"
+
+namespace qv {
+namespace {
+
+Bitmap32 Reds(int w, int h, std::initializer_list<uint32_t> reds) {
+  Bitmap32 b{w, h, {}};
+  for (uint32_t r : reds) b.pixels.push_back(r << 16);
+  return b;
+}
+
+uint32_t Red(const Bitmap32& b, int x, int y) {
+  return b.at(x, y) >> 16;
+}
+
+TEST(FitPicture, KeepsProportionsAndNeverEnlarges) {
+  auto fit = [](int w, int h, int W, int H) {
+    FittedSize f = FitPicture(w, h, W, H);
+    return std::tuple(f.width, f.height, f.scaled);
+  };
+  EXPECT_EQ(fit(4, 2, 2, 1), std::tuple(2, 1, true));
+  EXPECT_EQ(fit(75, 56, 75, 56), std::tuple(75, 56, false));
+  EXPECT_EQ(fit(10, 5, 75, 56), std::tuple(10, 5, false));
+  EXPECT_EQ(fit(4000, 3000, 75, 56), std::tuple(75, 56, true));
+  EXPECT_EQ(fit(100, 10, 75, 56), std::tuple(75, 8, true)) << "7.5 rounds up";
+  EXPECT_EQ(fit(10, 100, 75, 56), std::tuple(6, 56, true)) << "height-bound";
+  EXPECT_EQ(fit(1000, 1, 75, 56), std::tuple(75, 1, true)) << "at least one pixel";
+  EXPECT_EQ(fit(1, 1000, 75, 56), std::tuple(1, 56, true));
+}
+
+TEST(MakeThumbnail, AveragesInclusiveBoxes) {
+  // 4 x 2 into 2 x 1: columns 0..2 and 2..3, rows 0..1.
+  Bitmap32 p = Reds(4, 2, {10, 20, 30, 40, 50, 60, 70, 82});
+  Bitmap32 t = MakeThumbnail(p, 2, 1);
+  ASSERT_EQ(t.width, 2);
+  ASSERT_EQ(t.height, 1);
+  EXPECT_EQ(Red(t, 0, 0), 40u) << "(10+20+30+50+60+70)/6";
+  EXPECT_EQ(Red(t, 1, 0), 56u) << "(30+40+70+82)/4 = 55.5 rounds up";
+}
+
+TEST(MakeThumbnail, NeighbouringBoxesShareTheBoundaryRowAndColumn) {
+  // 3 x 3 into 2 x 2: step 1.5, boundaries 0, 2, 3 -> boxes 0..2 and 2..2.
+  Bitmap32 p = Reds(3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 90});
+  Bitmap32 t = MakeThumbnail(p, 2, 2);
+  ASSERT_EQ(t.width, 2);
+  ASSERT_EQ(t.height, 2);
+  EXPECT_EQ(Red(t, 0, 0), 10u);
+  EXPECT_EQ(Red(t, 1, 0), 30u);
+  EXPECT_EQ(Red(t, 0, 1), 30u);
+  EXPECT_EQ(Red(t, 1, 1), 90u);
+}
+
+TEST(MakeThumbnail, BoundariesRoundHalfUpAndAccumulate) {
+  // 5 -> 2: boundary 2.5 becomes 3 (not 2), so the boxes are 0..3 and 3..4.
+  Bitmap32 t = MakeThumbnail(Reds(5, 1, {0, 10, 20, 30, 40}), 2, 1);
+  ASSERT_EQ(t.width, 2);
+  EXPECT_EQ(Red(t, 0, 0), 15u);
+  EXPECT_EQ(Red(t, 1, 0), 35u);
+  // 10 -> 3: boundaries 3.33, 6.67, 10 -> boxes 0..3, 3..7, 7..9.
+  Bitmap32 u = MakeThumbnail(Reds(10, 1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}), 3, 1);
+  ASSERT_EQ(u.width, 3);
+  EXPECT_EQ(Red(u, 0, 0), 15u);
+  EXPECT_EQ(Red(u, 1, 0), 50u);
+  EXPECT_EQ(Red(u, 2, 0), 80u);
+}
+
+TEST(MakeThumbnail, ChannelsSeparateAndOnly24Bits) {
+  Bitmap32 p{2, 2, {0xFF102030, 0xFF102032, 0x80102030, 0x00102031}};
+  Bitmap32 t = MakeThumbnail(p, 1, 1);
+  ASSERT_EQ(t.pixels.size(), 1u);
+  EXPECT_EQ(t.pixels[0], 0x00102031u) << "blue (48+50+48+49)/4 = 48.75; no alpha";
+}
+
+TEST(MakeThumbnail, PictureThatFitsIsUnchanged) {
+  Bitmap32 p{3, 2, {0xFF000001, 2, 3, 4, 5, 6}};
+  EXPECT_EQ(MakeThumbnail(p, 3, 2), p);
+  EXPECT_EQ(MakeThumbnail(p, 75, 56), p);
+}
+
+class PictureViews : public test::ClipFixture, public ::testing::Test {
+ protected:
+  PreviewSettings settings;
+  TClipRec& CopyMetafile(const Bytes& emf) {
+    clipboard.Open();
+    clipboard.Empty();
+    clipboard.SetEnhMetafile(emf);
+    clipboard.Close();
+    return CaptureNew();
+  }
+};
+
+TEST_F(PictureViews, BitmapIsScaledIntoBothBoxes) {
+  Bitmap32 picture{200, 100, std::vector<uint32_t>(200 * 100, 0x123456)};
+  clipboard.SetBitmapByOther(picture);
+  TClipRec& rec = CaptureNew();
+  ASSERT_TRUE(rec.HasBitmap);
+  settings.pictureSize = 40;  // picture view fits 160 x 120
+  MakePictureViews(rec, renderer, settings);
+  ASSERT_TRUE(rec.Thumbnail && rec.PictureView);
+  EXPECT_EQ(*rec.Thumbnail, (Bitmap32{75, 38, std::vector<uint32_t>(75 * 38, 0x123456)}));
+  EXPECT_EQ(*rec.PictureView, (Bitmap32{160, 80, std::vector<uint32_t>(160 * 80, 0x123456)}));
+}
+
+TEST_F(PictureViews, MetafileThatFitsIsDrawnAtItsOwnSize) {
+  Bytes emf = MakeTestEmf(60, 40, Bytes{1, 2, 3});
+  TClipRec& rec = CopyMetafile(emf);
+  ASSERT_TRUE(rec.HasMetafile);
+  MakePictureViews(rec, renderer, settings);
+  auto natural = renderer.Render(emf);
+  ASSERT_TRUE(rec.Thumbnail && rec.PictureView && natural);
+  EXPECT_EQ(*rec.Thumbnail, *natural);
+  EXPECT_EQ(*rec.PictureView, *natural);
+}
+
+TEST_F(PictureViews, LargerMetafileIsDrawnStretched) {
+  Bytes emf = MakeTestEmf(300, 150, Bytes{9});
+  TClipRec& rec = CopyMetafile(emf);
+  settings.pictureSize = 60;  // 240 x 180
+  MakePictureViews(rec, renderer, settings);
+  ASSERT_TRUE(rec.Thumbnail && rec.PictureView);
+  EXPECT_EQ(*rec.Thumbnail, *renderer.RenderStretched(emf, 75, 38));
+  EXPECT_EQ(*rec.PictureView, *renderer.RenderStretched(emf, 240, 120));
+}
+
+TEST_F(PictureViews, NoPictureLeavesNothing) {
+  TClipRec& rec = CopyText("text");
+  MakePictureViews(rec, renderer, settings);
+  EXPECT_FALSE(rec.Thumbnail);
+  EXPECT_FALSE(rec.PictureView);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "history/app_fixture.h"
+#include "snapshot/clipboard_probe.h"
+#include "util/file_io.h"
+
+namespace qv {
+namespace {
+
+using test::AppFixture;
+using test::Texts;
+
+TEST(ClipMonitor, EachChangeBecomesTheNewSlot0) {
+  AppFixture f;
+  f.CopyAll({"a", "b", "c"});
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
+}
+
+TEST(ClipMonitor, NoDoubleComparesWithThePreviousSlotOnly) {
+  AppFixture f;
+  f.core->options.nodouble = true;
+  f.CopyAll({"A", "A"});
+  EXPECT_EQ(f.Texts(), (Texts{"A"}));
+  f.CopyAll({"B", "A"});
+  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A"}));
+  f.core->options.nodouble = false;
+  f.Copy("A");
+  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A", "A"}));
+}
+
+TEST(ClipMonitor, EmptyingTheClipboardMakesAnEmptySlot0Once) {
+  AppFixture f;
+  f.Copy("text");
+  f.clipboard.ClearByOther();
+  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
+  f.clipboard.ClearByOther();
+  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
+  f.Copy("next");
+  EXPECT_EQ(f.Texts(), (Texts{"text", "next"})) << "the empty Slot 0 is reused";
+}
+
+TEST(ClipMonitor, EqualContentAfterAnEmptyClipboardMakesThePreviousSlotTheClipboard) {
+  AppFixture f;
+  f.core->options.nodouble = true;
+  f.Copy("same");
+  f.clipboard.ClearByOther();
+  f.Copy("same");
+  EXPECT_EQ(f.Texts(), (Texts{"same"}));
+}
+
+TEST(ClipMonitor, TrimsToCountPlusOne) {
+  AppFixture f;
+  f.core->options.count = 1;
+  f.CopyAll({"a", "b", "c", "d"});
+  EXPECT_EQ(f.Texts(), (Texts{"c", "d"}));
+}
+
+TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
+  AppFixture f;
+  f.Copy("visible");
+  for (const char* marker :
+       {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
+    uint32_t id = f.clipboard.RegisterFormat(marker);
+    f.clipboard.SetByOther({{CF_TEXT, test::Ansi("secret")}, {id, Bytes{1}}});
+  }
+  uint32_t history = f.clipboard.RegisterFormat("CanIncludeInClipboardHistory");
+  f.clipboard.SetByOther({{CF_TEXT, test::Ansi("secret")}, {history, Bytes{0, 0, 0, 0}}});
+  EXPECT_EQ(f.Texts(), (Texts{"visible"}));
+  f.clipboard.SetByOther({{CF_TEXT, test::Ansi("allowed")}, {history, Bytes{1, 0, 0, 0}}});
+  EXPECT_EQ(f.Texts(), (Texts{"visible", "allowed"}));
+}
+
+TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
+  AppFixture f;
+  f.Copy("first");
+  f.clipboard.refuseOpens = kOpenAttempts - 1;
+  f.Copy("second");
+  EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held for a moment: captured";
+  EXPECT_GT(f.system.slept, 0u);
+
+  f.clipboard.refuseAllOpens = true;
+  f.Copy("third");
+  EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held for good: nothing changes";
+  f.clipboard.refuseAllOpens = false;
+  f.core->InformClipboardChange();  // the next notice finds it free
+  EXPECT_EQ(f.Texts(), (Texts{"first", "second", "third"}));
+}
+
+TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
+  AppFixture f;
+  f.Copy("kept");
+  f.clipboard.outOfMemory = true;
+  f.Copy("too large");
+  EXPECT_EQ(f.Texts(), (Texts{"kept"}));
+  EXPECT_FALSE(f.clipboard.IsOpen()) << "the clipboard is closed again";
+  f.clipboard.outOfMemory = false;
+  f.Copy("next");
+  EXPECT_EQ(f.Texts(), (Texts{"kept", "next"}));
+}
+
+// A capture that throws half-way (here the renderer) leaves the history as it
+// was, and the next change is captured as usual.
+TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
+  AppFixture f;
+  f.Copy("kept");
+  f.renderer.fails = true;
+  EXPECT_ANY_THROW(f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(8, 8, {})}}));
+  EXPECT_FALSE(f.core->IgnoreClipboardChange);
+  EXPECT_EQ(f.Texts(), (Texts{"kept"}));
+  f.renderer.fails = false;
+  f.Copy("next");
+  EXPECT_EQ(f.Texts(), (Texts{"kept", "next"}));
+}
+
+TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
+  AppFixture f;
+  f.Copy("once");
+  f.core->InformClipboardChange();
+  f.core->InformClipboardChange();
+  EXPECT_EQ(f.Texts(), (Texts{"once"}));
+}
+
+TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
+  AppFixture f;
+  f.Copy("before");
+  int opens = 0;
+  f.clipboard.beforeOpen = [&] {
+    // Another program copies right after our capture read the clipboard; its
+    // notice arrives while the capture is still at work and is ignored there.
+    if (++opens == 3) f.Copy("during");
+  };
+  f.Copy("trigger");
+  f.clipboard.beforeOpen = nullptr;
+  EXPECT_EQ(f.Texts(), (Texts{"before", "trigger", "during"}));
+  opens = 0;
+  f.clipboard.beforeOpen = [&] {
+    if (++opens == 2) f.Copy("replaced");  // between the first look and the capture
+  };
+  f.Copy("overwritten");
+  f.clipboard.beforeOpen = nullptr;
+  EXPECT_EQ(f.Texts(), (Texts{"before", "trigger", "during", "replaced"}))
+      << "content replaced before it could be read is captured once, as what replaced it";
+}
+
+TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
+  AppFixture f;
+  f.Copy("a");
+  {
+    OwnClipboardWrite write(*f.core);
+    PutTextOnClipboard(f.clipboard, u"own");
+  }
+  f.core->InformClipboardChange();  // a late notice of the program's own write
+  EXPECT_EQ(f.Texts(), (Texts{"a"}));
+}
+
+TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
+  AppFixture f;
+  auto wav = f.root / "copy.wav";
+  ASSERT_TRUE(WriteWholeFile(wav, Bytes(44, 1)));
+  f.core->options.playsound = true;
+  f.core->options.sound = wav.string();
+  f.core->LoadCopySound();
+  ASSERT_TRUE(f.core->CopySoundLoaded());
+  f.Copy("a");
+  EXPECT_EQ(f.sound.played.size(), 1u);
+  f.core->PutSlotOnClipboard(0);  // writes the clipboard to be captured, silently
+  EXPECT_EQ(f.sound.played.size(), 1u);
+  EXPECT_EQ(f.Texts(), (Texts{"a", "a"}));
+  // A notice of the program's own write that arrives late stays silent too.
+  f.clipboard.onChange = nullptr;
+  f.core->PutSlotOnClipboard(0);
+  f.clipboard.onChange = [&f] { f.core->InformClipboardChange(); };
+  f.core->InformClipboardChange();
+  EXPECT_EQ(f.sound.played.size(), 1u);
+  f.core->MultipleClip(true);  // no actions: no sound
+  EXPECT_EQ(f.sound.played.size(), 1u);
+  // Reloading drops the program's reference; the player keeps its own.
+  f.core->options.sound = (f.root / "missing.wav").string();
+  f.core->LoadCopySound();
+  EXPECT_FALSE(f.core->CopySoundLoaded());
+  EXPECT_EQ(f.sound.played[0]->size(), 44u);
+}
+
+TEST(ClipMonitor, ActionsRunForNewSlotsOnly) {
+  AppFixture f;
+  std::vector<size_t> actions;
+  f.core->onNewSlotActions = [&](size_t i) { actions.push_back(i); };
+  f.Copy("a");
+  f.core->options.nodouble = true;
+  f.Copy("a");
+  f.clipboard.ClearByOther();
+  EXPECT_EQ(actions, (std::vector<size_t>{0}));
+}
+
+}  // namespace
+}  // namespace qv

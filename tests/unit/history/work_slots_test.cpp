@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "history/app_fixture.h"
+#include "store/slot_file.h"
+#include "store/slot_folder.h"
+#include "util/file_io.h"
+#include "util/ini.h"
+
+namespace qv {
+namespace {
+
+using test::AppFixture;
+using test::Texts;
+
+std::string ReadText(const std::filesystem::path& path) {
+  auto bytes = ReadWholeFile(path);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : "<missing>";
+}
+
+size_t SlotFiles(const std::filesystem::path& folder) {
+  size_t n = 0;
+  for (const auto& e : std::filesystem::directory_iterator(folder))
+    n += IsSlotFileName(e.path().filename().string());
+  return n;
+}
+
+struct Stored : AppFixture {
+  // A previous run that copied a, b, c and exited with its slots saved.
+  Stored() {
+    CopyAll({"a", "b", "c"});
+    EXPECT_FALSE(core->SaveWorkSlots());
+  }
+  std::filesystem::path Work() const { return core->folders.WorkFolder; }
+  IniDocument Index() const { return IniFile(Work() / "slots.cfg").Load(); }
+};
+
+TEST(WorkSlots, ExitWritesAnIndexAndTwoFilesPerSlot) {
+  Stored f;
+  IniDocument index = f.Index();
+  EXPECT_EQ(IniInteger(index, "main", "count", -1), 3);
+  EXPECT_EQ(SlotFiles(f.Work()), 6u);
+  auto names = ReadSlotIndex(index);
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_EQ(ReadWholeFile(f.Work() / names[0].attributes)->size(), 258u);
+  EXPECT_NE(ReadText(f.Work() / "slots.cfg").find("[slot1]\r\ndata="), std::string::npos)
+      << "data is written before set";
+}
+
+TEST(WorkSlots, NextStartWithTheSameClipboard) {
+  Stored f;
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "c"})) << "the clipboard is captured again";
+  Options noDouble;
+  noDouble.nodouble = true;
+  ASSERT_FALSE(f.core->SaveWorkSlots());
+  f.StartAndLoad(noDouble);
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "c"})) << "equal to the last stored slot: not added";
+}
+
+TEST(WorkSlots, NextStartWithAnEmptyClipboardPutsSlot0Back) {
+  Stored f;
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
+  EXPECT_EQ(f.ClipboardText(), "c");
+  f.Copy("d");
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d"})) << "restoring it made no slot";
+}
+
+TEST(WorkSlots, AnEmptySlot0IsNotStored) {
+  AppFixture f;
+  f.CopyAll({"a", "b", "c"});
+  f.clipboard.ClearByOther();
+  ASSERT_FALSE(f.core->SaveWorkSlots());
+  EXPECT_EQ(IniFile(f.core->folders.WorkFolder / "slots.cfg").ReadInteger("main", "count", -1), 3);
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
+  EXPECT_EQ(f.ClipboardText(), "c");
+}
+
+TEST(WorkSlots, LoadTrimsToCount) {
+  Stored f;
+  Options two;
+  two.count = 2;
+  f.clipboard.ClearByOther();
+  f.StartAndLoad(two);
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
+  two.count = 1;
+  f.clipboard.ClearByOther();
+  f.StartAndLoad(two);
+  EXPECT_EQ(f.Texts(), (Texts{"b", "c"}));
+}
+
+TEST(WorkSlots, AKillLosesNothingThePreviousExitStored) {
+  Stored f;
+  Options options;
+  options.count = 2;
+  options.maxsize = 0;  // every slot on disk: trimming deletes data files
+  f.clipboard.ClearByOther();
+  f.StartAndLoad(options);
+  f.CopyAll({"d", "e", "f"});
+  f.core->DeleteCommand(0);
+  // Killed here: no exit.
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
+}
+
+TEST(WorkSlots, FilesNoIndexNamesAreRemovedAtStart) {
+  Stored f;
+  WriteWholeFile(f.Work() / "123456.dat", Bytes(10, 1));
+  WriteWholeFile(f.Work() / "notes.txt", Bytes(10, 1));
+  f.StartAndLoad();
+  EXPECT_FALSE(FileExists(f.Work() / "123456.dat"));
+  EXPECT_TRUE(FileExists(f.Work() / "notes.txt")) << "files the program did not make stay";
+  EXPECT_EQ(SlotFiles(f.Work()), 6u);
+}
+
+TEST(WorkSlots, DamagedEntriesAreSkippedAndTheRestLoads) {
+  Stored f;
+  auto names = ReadSlotIndex(f.Index());
+  // slot1: truncated attributes; slot2: data file gone.
+  auto attributes = *ReadWholeFile(f.Work() / names[0].attributes);
+  attributes.resize(100);
+  WriteWholeFile(f.Work() / names[0].attributes, attributes);
+  RemoveFile(f.Work() / names[1].data);
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"c"}));
+}
+
+TEST(WorkSlots, MalformedIndexes) {
+  Stored f;
+  auto names = ReadSlotIndex(f.Index());
+  auto write = [&](const std::string& text) {
+    WriteWholeFile(f.Work() / "slots.cfg", AsBytes(text));
+    f.clipboard.ClearByOther();
+    f.StartAndLoad();
+    return f.Texts();
+  };
+  std::string slot3 = "[slot3]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes;
+  EXPECT_EQ(write("[main]\r\ncount=70000\r\n" + slot3), (Texts{"c"}))
+      << "a count beyond the sections: the missing ones are skipped";
+  EXPECT_EQ(
+      write("[main]\r\ncount=2\r\n[slot1]\r\ndata=..\\..\\x.dat\r\nset=" + names[0].attributes +
+            "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
+      (Texts{"c"}))
+      << "names that leave the folder are refused";
+  // Names are ANSI bytes: one that is not UTF-8 skips its slot, the others
+  // load, and the next exit still stores them.
+  EXPECT_EQ(write("[main]\r\ncount=2\r\n[slot1]\r\ndata=\xE9.dat\r\nset=" + names[0].attributes +
+                  "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
+            (Texts{"c"}));
+  EXPECT_FALSE(f.core->SaveWorkSlots());
+  EXPECT_EQ(IniInteger(f.Index(), "main", "count", -1), 1);
+  // Garbage names nothing: the slot files go, the clipboard (empty) is Slot 0.
+  EXPECT_EQ(write("garbage\x01\x02"), (Texts{"-"}));
+  EXPECT_EQ(SlotFiles(f.Work()), 0u);
+}
+
+TEST(WorkSlots, TwoEntriesNamingOneDataFileLoadOnce) {
+  Stored f;
+  auto names = ReadSlotIndex(f.Index());
+  std::string text = "[main]\r\ncount=2\r\n";
+  for (int k = 1; k <= 2; ++k)
+    text += "[slot" + std::to_string(k) + "]\r\ndata=" + names[2].data +
+            "\r\nset=" + names[2].attributes + "\r\n";
+  WriteWholeFile(f.Work() / "slots.cfg", AsBytes(text));
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  EXPECT_EQ(f.Texts(), (Texts{"c"}));
+}
+
+TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
+  AppFixture f;
+  f.core->options.maxsize = 100 * 1024;
+  f.core->ApplyOptionsToContext();
+  f.Copy(std::string(40 * 1024, 'x'));  // four text records: above 100 kB
+  ASSERT_TRUE(f.core->Slots.back().OnDisk);
+  auto file = f.core->Slots.back().FileName;
+  ASSERT_FALSE(f.core->SaveWorkSlots());
+  auto names = ReadSlotIndex(IniFile(f.core->folders.WorkFolder / "slots.cfg").Load());
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0].data, file.filename().string());
+}
+
+TEST(WorkSlots, DiskPolicyMovesSlotsBothWays) {
+  AppFixture f;
+  f.CopyAll({"small", "also small"});
+  EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 0u);
+  f.core->options.maxsize = 0;
+  f.core->ApplyOptionsToContext();
+  f.core->ApplyDiskPolicy();
+  EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 2u);
+  EXPECT_EQ(f.Texts(), (Texts{"small", "also small"}));
+  f.core->options.write2disk = false;
+  f.core->ApplyOptionsToContext();
+  f.core->ApplyDiskPolicy();
+  EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 0u);
+  EXPECT_FALSE(f.core->Slots[0].OnDisk);
+  EXPECT_EQ(f.Texts(), (Texts{"small", "also small"}));
+}
+
+TEST(WorkSlots, WithoutSaveSlotsExitLeavesAnEmptyIndexAndNoFiles) {
+  Stored f;
+  Options options;
+  options.maxsize = 0;
+  f.StartAndLoad(options);
+  f.Copy("on disk");
+  ASSERT_FALSE(f.core->DiscardWorkSlots());
+  EXPECT_EQ(ReadText(f.Work() / "slots.cfg"), "[main]\r\ncount=0\r\n");
+  EXPECT_EQ(SlotFiles(f.Work()), 0u);
+}
+
+TEST(SlotFiles, ExportNamesAndBytes) {
+  EXPECT_EQ(SlotExportName("clip.SLOT"), std::filesystem::path("clip.SLOT"));
+  EXPECT_EQ(SlotExportName("clip.txt"), std::filesystem::path("clip.txt.slot"));
+  EXPECT_EQ(SlotExportName("clip"), std::filesystem::path("clip.slot"));
+
+  AppFixture f;
+  f.Copy("exported");
+  auto exportTo = [&](const std::string& name) {
+    auto temporary = f.core->PrepareSlotExport(0);
+    EXPECT_TRUE(temporary);
+    EXPECT_FALSE(FinishSlotExport(*temporary, f.root / name));
+    return *ReadWholeFile(f.root / (name + ".slot"));
+  };
+  Bytes inMemory = exportTo("memory");
+  f.core->options.maxsize = 0;
+  f.core->ApplyOptionsToContext();
+  f.core->ApplyDiskPolicy();
+  EXPECT_EQ(exportTo("disk"), inMemory) << "a slot on disk exports the same bytes";
+  EXPECT_EQ(inMemory, f.core->Slots[0].GetSnapshotData());
+  auto temporary = f.core->PrepareSlotExport(0);
+  CancelSlotExport(*temporary);
+  EXPECT_FALSE(FileExists(*temporary));
+}
+
+TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
+  AppFixture f;
+  f.core->options.playsound = true;
+  f.Copy("original");
+  auto temporary = f.core->PrepareSlotExport(0);
+  ASSERT_FALSE(FinishSlotExport(*temporary, f.root / "one"));
+  f.Copy("other");
+  EXPECT_FALSE(f.core->LoadSlotFile(f.root / "one.slot"));
+  EXPECT_EQ(f.Texts(), (Texts{"original", "other", "original"}));
+  EXPECT_TRUE(f.sound.played.empty());
+
+  Bytes bad = *ReadWholeFile(f.root / "one.slot");
+  bad[4] = 0x12;  // version
+  WriteWholeFile(f.root / "bad.slot", bad);
+  auto message = f.core->LoadSlotFile(f.root / "bad.slot");
+  ASSERT_TRUE(message);
+  EXPECT_EQ(
+      *message,
+      "Loading this slot is impossible.\r\nThe slot format is unknown or the file is corrupted.");
+  EXPECT_TRUE(f.core->LoadSlotFile(f.root / "missing.slot"));
+  EXPECT_EQ(f.Texts(), (Texts{"original", "other", "original"}));
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(ReLoadOptions, AppliesCountDiskPolicyAndSound) {
+  test::AppFixture f;
+  f.CopyAll({"a", "b", "c", "d"});
+  IniFile ini(f.core->folders.OptionsFile);
+  ASSERT_TRUE(ini.WriteString("slots", "count", "2"));
+  ASSERT_TRUE(ini.WriteString("slots", "maxsize", "100"));
+  ASSERT_TRUE(ini.WriteString("picture", "size", "120"));
+  ReloadEffects effects = f.core->ReLoadOptions();
+  EXPECT_TRUE(effects.count);
+  EXPECT_EQ(f.Texts(), (test::Texts{"b", "c", "d"}));
+  EXPECT_EQ(f.core->options.maxsize, 100u * 1024u);
+  EXPECT_EQ(f.core->options.pictureSize, 60) << "the preview size waits for the next start";
+  ASSERT_TRUE(ini.WriteString("slots", "maxsize", "100"));
+  ASSERT_TRUE(ini.WriteString("slots", "write2disk", "1"));
+  f.core->options.maxsize = 0;  // pretend the file said "everything on disk"
+  ASSERT_TRUE(ini.WriteString("slots", "count", "20"));
+  effects = f.core->ReLoadOptions();
+  EXPECT_EQ(f.Texts(), (test::Texts{"b", "c", "d"})) << "a larger count adds no empty slots";
+}
+
+}  // namespace
+}  // namespace qv
