@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "snapshot/format_names.h"
-#include "clip_fixture.h"
+#include "snapshot/clip_fixture.h"
 #include "codecs/bmp.h"
 
 namespace qv {

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "../clip/clip_fixture.h"
+#include "snapshot/clip_fixture.h"
 #include "rtf/rich_text.h"
 #include "attributes/text_stats.h"
 #include "util/codepage.h"

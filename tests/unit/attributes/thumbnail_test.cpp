@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../clip/clip_fixture.h"
+#include "snapshot/clip_fixture.h"
 #include "attributes/previews.h"
 
 namespace qv {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app_fixture.h"
+#include "history/app_fixture.h"
 #include "util/file_io.h"
 
 namespace qv {

