@@ -6,7 +6,7 @@
 #include "ui/window_layout.h"
 #include "platform/win32/handles_win32.h"
 #include "settings/options_file.h"
-include "util/codepage.h"
+#include "util/codepage.h"
 #include "util/flag_guard.h"
 
     namespace qv {
