@@ -8,13 +8,6 @@
 namespace qv {
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F (0xA0..0xFF equal their code points). Kept
-// here because a document may name 1252 while another ANSI code page is installed.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // Destinations whose content a rich edit control does not show (sorted).
 constexpr std::array<std::string_view, 44> kHiddenDestinations = {"aftncn",
                                                                   "aftnsep",
@@ -211,7 +204,7 @@ void RtfReader::ControlSymbol(RtfItem& item) {
 }
 
 char16_t RtfReader::DecodeHigh(uint8_t b) {
-  if (codePage_ == 1252) return b < 0xA0 ? kCp1252High[b - 0x80] : b;
+  if (codePage_ == 1252) return Cp1252Char(b);
   if (!installedBuilt_) {
     // Bytes one at a time: a double-byte code page's lead bytes come out as '?'.
     for (int i = 0; i < 128; ++i) {

@@ -45,7 +45,7 @@ std::u16string Cp1252ToUtf16(std::string_view text) {
   out.reserve(text.size());
   for (char ch : text) {
     auto b = static_cast<uint8_t>(ch);
-    out.push_back(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<char16_t>(b));
+    out.push_back(Cp1252Char(b));
   }
   return out;
 }
@@ -53,6 +53,10 @@ std::u16string Cp1252ToUtf16(std::string_view text) {
 AnsiCodePage g_ansi{Cp1252FromUtf16, Cp1252ToUtf16};
 
 }  // namespace
+
+char16_t Cp1252Char(uint8_t byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : static_cast<char16_t>(byte);
+}
 
 void InstallAnsiCodePage(const AnsiCodePage& codePage) {
   g_ansi.fromUtf16 = codePage.fromUtf16 ? codePage.fromUtf16 : Cp1252FromUtf16;

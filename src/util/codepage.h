@@ -18,6 +18,10 @@ struct AnsiCodePage {
 };
 void InstallAnsiCodePage(const AnsiCodePage& codePage);
 
+// The character of one Windows-1252 byte, whatever ANSI code page is installed
+// (documents may name 1252 themselves).
+char16_t Cp1252Char(uint8_t byte);
+
 std::string Utf16ToAnsi(std::u16string_view text);
 std::u16string AnsiToUtf16(std::string_view text);
 std::string AnsiToUtf8(std::string_view text);
