@@ -51,6 +51,7 @@ TClipArr WorkFolder::Load(const ClipContext& clip, AttributeContext& attributes)
   std::set<std::string> keep;
   std::set<std::string> usedDataFiles;
   TClipArr loaded;
+  bool complete = false;
   try {
     const std::vector<SlotFileNames> stored =
         ReadSlotIndex(IniFile(folder_ / kSlotIndexName).Load());
@@ -71,13 +72,13 @@ TClipArr WorkFolder::Load(const ClipContext& clip, AttributeContext& attributes)
       keep.insert(names.data);
       loaded.push_back(std::move(*rec));
     }
+    complete = true;
   } catch (const std::exception&) {
-    // Whatever was read stays; files of the index are kept for the next save.
-    preserved_ = keep;
-    return loaded;
+    // Whatever was read stays; the files stay too, for the next save.
   }
   preserved_ = keep;
-  RemoveUnnamedSlotFiles(folder_, keep);
+  // Files no index names and no slot uses (left by a crash) go now.
+  if (complete) RemoveUnnamedSlotFiles(folder_, keep);
   return loaded;
 }
 
