@@ -92,13 +92,15 @@ void BM_MakeClipRecText1MB(benchmark::State& state) {
   while (text.size() < (1u << 20))
     text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
   clipboard.SetByOther({{CF_TEXT, Bytes(text.begin(), text.end() + 0)}});
-  const Bytes stream =
-      CaptureClipboard(clipboard);  // CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT
+  // CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT
+  const CapturedSnapshot captured = CaptureSnapshot(clipboard);
+  const Bytes& stream = captured.stream;
+  const std::vector<uint32_t>& formats = captured.formats;
   double work = 0, baseline = 0;
   for (auto _ : state) {
     TClipArr slots(1);
     auto t0 = Clock::now();
-    slots[0].SetSnapshotData(stream, ctx);
+    slots[0].SetSnapshotData(stream, formats, ctx);
     MakeClipRec(slots, 0, attrs);
     auto t1 = Clock::now();
     auto lines = std::count(text.begin(), text.end(), '\n');

@@ -28,7 +28,8 @@ void BM_SlotsIdenticalBitmap4000x3000(benchmark::State& state) {
   TClipArr slots(2);
   for (auto& rec : slots) {
     clipboard.SetBitmapByOther(picture, 24);
-    rec.SetSnapshotData(CaptureClipboard(clipboard), ctx);
+    CapturedSnapshot captured = CaptureSnapshot(clipboard);
+    rec.SetSnapshotData(std::move(captured.stream), std::move(captured.formats), ctx);
   }
   MakeClipRec(slots, 0, attrs);
   MakeClipRec(slots, 1, attrs);

@@ -11,10 +11,9 @@
 #include "platform/clipboard.h"
 #include "platform/metafile_renderer.h"
 #include "snapshot/slot_stream.h"
-#include "rtf/rich_text.h"
+#include "snapshot/snapshot_view.h"
 #include "rtf/rich_text.h"
 #include "attributes/display_numbers.h"
-#include "attributes/previews.h"
 #include "attributes/previews.h"
 
 namespace qv {
@@ -68,8 +67,8 @@ bool MetafilesEqual(ByteView a, ByteView b, MetafileRenderer& renderer) {
   return ra && rb && *ra == *rb;
 }
 
-std::vector<std::string> SortedFileList(ByteView stream) {
-  auto names = ReadFileList(stream);
+std::vector<std::string> SortedFileList(const SlotStreamView& view) {
+  auto names = ReadFileList(view);
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -79,8 +78,8 @@ std::vector<std::string> SortedFileList(ByteView stream) {
 void ClassifySnapshot(TClipArr& slots, size_t index, AttributeContext& ctx) {
   if (index >= slots.size()) return;
   TClipRec& rec = slots[index];
-  for (uint32_t id : ctx.clip.CurrentFormats) {
-    std::string name = GetFormatName(ctx.clip.clipboard, id);
+  for (uint32_t id : ctx.currentFormats) {
+    std::string name = ctx.formatName(id);
     if (NameIs(name, {"CF_TEXT", "CF_OEMTEXT", "CF_UNICODETEXT", "CF_DSPTEXT"})) {
       rec.HasText = true;
     } else if (!rec.HasRichText && name.find("Rich Text Format") != std::string::npos) {
@@ -113,18 +112,21 @@ void MakeClipRec(TClipArr& slots, size_t index, AttributeContext& ctx) {
   ClassifySnapshot(slots, index, ctx);
   TClipRec& rec = slots[index];
   rec.Kind = KindFromFlags(rec);
+  // One read (of the data file, for a slot on disk) and one parse serve every
+  // attribute below.
+  const SnapshotView snapshot(rec);
+  const SlotStreamView& view = snapshot.Parsed();
   if (rec.HasTextFlag()) {
-    MakeTextView(rec, ctx.previews);
+    MakeTextView(rec, view, ctx.previews);
     FormatCount(rec);
   }
   if (rec.HasPictureFlag()) {
-    SnapshotBytes stream = rec.ReadSnapshot();
-    SetPictureSize(rec, ReadSnapshotPictures(stream), ctx.pixelsPerInch);
-    MakePictureViews(rec, ctx.renderer, ctx.previews);
+    SetPictureSize(rec, ReadSnapshotPictures(view), ctx.pixelsPerInch);
+    MakePictureViews(rec, view, ctx.renderer, ctx.previews);
   }
   if (rec.HasFiles) {
     rec.Kind = kKindFiles;
-    GetFiles(rec, ctx.previews);
+    GetFiles(rec, view, ctx.previews);
   }
   rec.SizeText = FormatSizeText(rec.Size);
 }
@@ -134,10 +136,7 @@ bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, AttributeContext&
   const TClipRec& ra = slots[a];
   const TClipRec& rb = slots[b];
   if (ra.Kind != rb.Kind || ra.Kind == kKindEmpty) return false;
-  if (ra.HasText != rb.HasText || ra.HasRichText != rb.HasRichText ||
-      ra.HasBitmap != rb.HasBitmap || ra.HasMetafile != rb.HasMetafile ||
-      ra.HasFiles != rb.HasFiles || ra.HasSound != rb.HasSound)
-    return false;
+  if (ra.Flags() != rb.Flags()) return false;
   if (ra.HasTextFlag()) {
     if (ra.LineCount != rb.LineCount || ra.WordCount != rb.WordCount ||
         ra.CharCount != rb.CharCount || !(ra.Preview == rb.Preview))
@@ -148,8 +147,10 @@ bool SlotsIdentical(const TClipArr& slots, size_t a, size_t b, AttributeContext&
   // The cheap attributes agree; only now read the streams.
   const bool needStreams = ra.HasTextFlag() || ra.HasPictureFlag() || ra.HasFiles;
   if (!needStreams) return true;
-  SnapshotBytes sa = ra.ReadSnapshot();
-  SnapshotBytes sb = rb.ReadSnapshot();
+  const SnapshotView snapshotA(ra);
+  const SnapshotView snapshotB(rb);
+  const SlotStreamView& sa = snapshotA.Parsed();
+  const SlotStreamView& sb = snapshotB.Parsed();
   if (ra.HasText && ReadFormatText(sa, CF_TEXT) != ReadFormatText(sb, CF_TEXT)) return false;
   // Rich text counts as equal when the text it shows is equal, whatever the markup.
   if (ra.HasRichText && RtfToPlainText(ReadFormatText(sa, ra.RichFormat)) !=

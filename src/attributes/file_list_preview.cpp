@@ -4,7 +4,9 @@
 #include "snapshot/clipboard_io.h"
 #include "rtf/rich_text.h"
 #include "attributes/previews.h"
+#include "snapshot/snapshot_view.h"
 #include "util/codepage.h"
+#include "util/utf8.h"
 
 namespace qv {
 namespace {
@@ -33,7 +35,7 @@ std::string ListedName(std::string name, bool showPaths) {
 
 size_t CodePoints(std::string_view utf8) {
   size_t n = 0;
-  for (char c : utf8) n += (static_cast<uint8_t>(c) & 0xC0) != 0x80;
+  for (size_t i = 0; i < utf8.size(); i += DecodeUtf8(utf8, i).length) ++n;
   return n;
 }
 
@@ -53,7 +55,11 @@ std::string DisplayFileName(std::string_view path, bool showPaths) {
 }
 
 void GetFiles(TClipRec& rec, const PreviewSettings& settings) {
-  std::vector<std::string> names = ReadFileList(rec.ReadSnapshot());
+  GetFiles(rec, SnapshotView(rec).Parsed(), settings);
+}
+
+void GetFiles(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings) {
+  std::vector<std::string> names = ReadFileList(view);
   std::string preview, lines;
   for (size_t i = 0; i < names.size(); ++i) {
     std::string name = ListedName(std::move(names[i]), settings.pathfiles);
@@ -70,9 +76,13 @@ void GetFiles(TClipRec& rec, const PreviewSettings& settings) {
 }
 
 std::string FileListText(const TClipRec& rec, const PreviewSettings& settings) {
+  return FileListText(SnapshotView(rec).Parsed(), settings);
+}
+
+std::string FileListText(const SlotStreamView& view, const PreviewSettings& settings) {
   std::string text;
   bool first = true;
-  for (std::string& name : ReadFileList(rec.ReadSnapshot())) {
+  for (std::string& name : ReadFileList(view)) {
     if (!first) text += "\r\n";
     first = false;
     text += ListedName(std::move(name), settings.pathfiles);

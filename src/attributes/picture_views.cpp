@@ -5,6 +5,7 @@
 #include "platform/metafile_renderer.h"
 #include "attributes/previews.h"
 #include "attributes/thumbnail.h"
+#include "snapshot/snapshot_view.h"
 
 namespace qv {
 namespace {
@@ -23,10 +24,14 @@ std::optional<Bitmap32> FitMetafile(MetafileRenderer& renderer, ByteView emf,
 }  // namespace
 
 void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings) {
+  MakePictureViews(rec, SnapshotView(rec).Parsed(), renderer, settings);
+}
+
+void MakePictureViews(TClipRec& rec, const SlotStreamView& view, MetafileRenderer& renderer,
+                      const PreviewSettings& settings) {
   const int viewWidth = 4 * settings.pictureSize;
   const int viewHeight = 3 * settings.pictureSize;
-  SnapshotBytes stream = rec.ReadSnapshot();
-  SnapshotPictures pictures = ReadSnapshotPictures(stream);
+  SnapshotPictures pictures = ReadSnapshotPictures(view);
   if (rec.HasBitmap && pictures.bitmap) {
     if (auto bitmap = DecodeBmp(*pictures.bitmap)) {
       rec.Thumbnail = MakeThumbnail(*bitmap, kThumbnailWidth, kThumbnailHeight);

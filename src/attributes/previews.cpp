@@ -6,7 +6,9 @@
 #include "platform/clipboard.h"
 #include "attributes/display_numbers.h"
 #include "attributes/text_stats.h"
+#include "snapshot/snapshot_view.h"
 #include "util/codepage.h"
+#include "util/utf8.h"
 
 namespace qv {
 namespace {
@@ -14,8 +16,9 @@ namespace {
 constexpr size_t kViewerChars = 3000;
 
 // What the work control would hold after loading the snapshot's rich text.
-std::string LoadedRichText(const TClipRec& rec, const PreviewSettings& settings) {
-  std::string rtf = SnapshotToRichText(rec, settings);
+std::string LoadedRichText(const TClipRec& rec, const SlotStreamView& view,
+                           const PreviewSettings& settings) {
+  std::string rtf = SnapshotToRichText(rec, view, settings);
   if (!LooksLikeRtf(rtf)) rtf = EnsureRtf(rtf, settings.font);
   return rtf;
 }
@@ -27,8 +30,9 @@ size_t ViewerPrefixLength(std::string_view utf8, size_t maxUnits) {
   size_t units = 0, i = 0;
   while (i < utf8.size()) {
     const auto c = static_cast<unsigned char>(utf8[i]);
-    size_t bytes = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    size_t width = bytes == 4 ? 2 : 1;
+    const Utf8Char decoded = DecodeUtf8(utf8, i);
+    size_t bytes = decoded.length;
+    size_t width = decoded.cp >= 0x10000 ? 2 : 1;
     if (c == '\r' || c == '\n') {
       bytes = c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n' ? 2 : 1;
       width = 2;
@@ -42,20 +46,28 @@ size_t ViewerPrefixLength(std::string_view utf8, size_t maxUnits) {
 
 }  // namespace
 
-std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings) {
-  SnapshotBytes stream = rec.ReadSnapshot();
+std::string SnapshotToRichText(const TClipRec& rec, const SlotStreamView& view,
+                               const PreviewSettings& settings) {
   if (rec.HasRichText) {
-    std::string rtf = ReadFormatText(stream, rec.RichFormat);
+    std::string rtf = ReadFormatText(view, rec.RichFormat);
     rtf.push_back('\0');
     return rtf;
   }
-  std::string text = rec.HasText ? ReadFormatTextUtf8(stream, CF_TEXT) : std::string{};
-  if (text.empty() && rec.HasFiles) text = FileListText(rec, settings);
+  std::string text = rec.HasText ? ReadFormatTextUtf8(view, CF_TEXT) : std::string{};
+  if (text.empty() && rec.HasFiles) text = FileListText(view, settings);
   return PlainTextToRtf(text, settings.font);
 }
 
+std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings) {
+  return SnapshotToRichText(rec, SnapshotView(rec).Parsed(), settings);
+}
+
 void MakeTextView(TClipRec& rec, const PreviewSettings& settings) {
-  std::string rtf = LoadedRichText(rec, settings);
+  MakeTextView(rec, SnapshotView(rec).Parsed(), settings);
+}
+
+void MakeTextView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings) {
+  std::string rtf = LoadedRichText(rec, view, settings);
   rec.TextView = std::string{};
   TextStats stats = AnalyzeText(RtfToPlainText(rtf));
   if (stats.lineCount == 0) return;
@@ -73,13 +85,17 @@ void FormatCount(TClipRec& rec) {
 }
 
 void MakeRichView(TClipRec& rec, const PreviewSettings& settings) {
+  MakeRichView(rec, SnapshotView(rec).Parsed(), settings);
+}
+
+void MakeRichView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings) {
   if (rec.HasRichText || !rec.HasText) {
-    rec.TextView = TruncateRtf(LoadedRichText(rec, settings), kViewerChars);
+    rec.TextView = TruncateRtf(LoadedRichText(rec, view, settings), kViewerChars);
     return;
   }
   // Plain text: only the first 3000 characters reach the viewer, so only they
   // are read, converted and turned into a document.
-  std::string text = ReadFormatTextUtf8(rec.ReadSnapshot(), CF_TEXT, kViewerChars + 1);
+  std::string text = ReadFormatTextUtf8(view, CF_TEXT, kViewerChars + 1);
   text.resize(ViewerPrefixLength(text, kViewerChars));
   rec.TextView = PlainTextToRtf(text, settings.font);
 }

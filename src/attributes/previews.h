@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "snapshot/clip_rec.h"
+#include "snapshot/slot_stream.h"
 #include "settings/text_font.h"
 #include "attributes/preview_settings.h"
 
@@ -13,25 +14,36 @@ namespace qv {
 
 class MetafileRenderer;
 
+// Each function reads the record's parsed stream `view`; the forms without it
+// read and parse the record's stream themselves, for a single attribute.
+
 // The snapshot's text as RTF: its rich text (plus one NUL) when it has one,
 // else its plain text or its file-list text set in the text font.
+std::string SnapshotToRichText(const TClipRec& rec, const SlotStreamView& view,
+                               const PreviewSettings& settings);
 std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings);
 
 // Fills Preview, LineCount, WordCount, CharCount and TextView.
+void MakeTextView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void MakeTextView(TClipRec& rec, const PreviewSettings& settings);
 // Fills the three count texts from the counts.
 void FormatCount(TClipRec& rec);
 // Fills TextView only (for slots whose counts were loaded from disk).
+void MakeRichView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void MakeRichView(TClipRec& rec, const PreviewSettings& settings);
 // Fills Preview and TextView of a file-list snapshot.
+void GetFiles(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void GetFiles(TClipRec& rec, const PreviewSettings& settings);
 // The display form of one file path.
 std::string DisplayFileName(std::string_view path, bool showPaths);
 // Every file name of a file-list snapshot, one per line (CR LF between).
+std::string FileListText(const SlotStreamView& view, const PreviewSettings& settings);
 std::string FileListText(const TClipRec& rec, const PreviewSettings& settings);
 
 // Thumbnail and PictureView from the snapshot's pictures (the bitmap when
 // there is one, else the metafile). Nothing when the stream has no picture.
+void MakePictureViews(TClipRec& rec, const SlotStreamView& view, MetafileRenderer& renderer,
+                      const PreviewSettings& settings);
 void MakePictureViews(TClipRec& rec, MetafileRenderer& renderer, const PreviewSettings& settings);
 
 }  // namespace qv

@@ -77,17 +77,17 @@ void AppCore::MultipleClip(bool noActions) {
     return;
   }
 
-  Bytes stream;
-  for (int attempt = 0; attempt < kOpenAttempts && stream.empty(); ++attempt) {
+  CapturedSnapshot captured;
+  for (int attempt = 0; attempt < kOpenAttempts && captured.stream.empty(); ++attempt) {
     if (attempt > 0) platform_.system.Sleep(kOpenRetryMilliseconds);
-    stream = CaptureClipboard(clipboard);
+    captured = CaptureSnapshot(clipboard);
   }
-  if (stream.empty()) {
+  if (captured.stream.empty()) {
     dropTarget();
     return;
   }
   try {
-    Slots[target].SetSnapshotData(std::move(stream), clip);
+    Slots[target].SetSnapshotData(std::move(captured.stream), std::move(captured.formats), clip);
     MakeClipRec(Slots, target, attributes);
   } catch (...) {
     // Half-derived slots are not kept: the history stays as it was.

@@ -45,8 +45,8 @@ std::string CheckText(const SlotStreamView& view, FormatNamer& namer) {
                     (view.records.size() == 1 ? " format\n" : " formats\n");
   for (size_t k = 0; k < view.records.size(); ++k) {
     const FormatRecord& rec = view.records[k];
-    out += "format " + Num(k + 1) + ": id " + Num(rec.id) + " " + GetFormatName(namer, rec.id) +
-           ", " + Num(rec.data.size()) + " bytes\n";
+    out += "format " + Num(k + 1) + ": id " + Num(rec.id) + " " + namer.Name(rec.id) + ", " +
+           Num(rec.data.size()) + " bytes\n";
   }
   const Pictures pictures = ReadPictures(view);
   if (pictures.bitmap) {
@@ -74,7 +74,7 @@ std::string CheckJson(const SlotStreamView& view, FormatNamer& namer, const TCli
   for (const FormatRecord& f : view.records)
     formats.push_back(JsonObject()
                           .AddNumber("id", f.id)
-                          .AddString("name", GetFormatName(namer, f.id))
+                          .AddString("name", namer.Name(f.id))
                           .AddNumber("size", static_cast<int64_t>(f.data.size()))
                           .Text());
   json.AddRaw("Formats", JsonArray(formats));

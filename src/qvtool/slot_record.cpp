@@ -1,6 +1,8 @@
 #include "qvtool/slot_record.h"
 
 #include <algorithm>
+#include <string_view>
+#include <type_traits>
 
 #include "attributes/classify.h"
 #include "attributes/attribute_context.h"
@@ -27,10 +29,9 @@ TClipRec DeriveRecord(Bytes stream, ToolPlatform& platform) {
   auto view = ParseSlotStream(stream);
   if (!view) return std::move(slots[0]);
   FormatNamer namer(view->records, platform.systemNames);
-  ClipContext clip(namer, platform.system, {});
-  clip.write2disk = false;
-  clip.CurrentFormats = CapturedFormats(*view);
-  AttributeContext ctx(clip, platform.renderer);
+  const std::vector<uint32_t> formats = CapturedFormats(*view);
+  AttributeContext ctx([&namer](uint32_t id) { return namer.Name(id); }, formats,
+                       platform.renderer);
   TClipRec& rec = slots[0];
   rec.Size = static_cast<uint32_t>(stream.size());
   rec.Data = std::move(stream);  // `view` points into the moved buffer, which stays put
@@ -58,8 +59,7 @@ std::string KindName(uint8_t kind) {
 }
 
 std::string FlagLetters(const TClipRec& rec) {
-  const bool flags[] = {rec.HasText,     rec.HasRichText, rec.HasBitmap,
-                        rec.HasMetafile, rec.HasFiles,    rec.HasSound};
+  const auto flags = rec.Flags();
   const char letters[] = "TRBMFS";
   std::string out;
   for (size_t i = 0; i < 6; ++i) {
@@ -86,58 +86,46 @@ std::string PreviewLine(const TClipRec& rec) {
   return AnsiToUtf8(out);
 }
 
+namespace {
+
+// A stored field's value as text for the reports: short strings in UTF-8.
+template <class T>
+std::string FieldText(const T& value) {
+  if constexpr (std::is_same_v<T, bool>) {
+    return value ? "yes" : "no";
+  } else if constexpr (std::is_integral_v<T>) {
+    return std::to_string(value);
+  } else {
+    return AnsiToUtf8(value.str());
+  }
+}
+
+}  // namespace
+
 std::string RecordFieldLines(const TClipRec& rec) {
   std::string out;
-  auto line = [&](const char* name, const std::string& value) {
+  DerivedAttributes::ForEachStoredField(rec.Attributes(), [&](const char* name, const auto& value) {
+    std::string text = FieldText(value);
+    if (std::string_view(name) == "Kind") text += " (" + KindName(rec.Kind) + ")";
+    if (std::string_view(name) == "Preview") text = PreviewLine(rec);
     out += name;
     out += ": ";
-    out += value;
+    out += text;
     out += '\n';
-  };
-  auto flag = [](bool v) { return std::string(v ? "yes" : "no"); };
-  auto num = [](uint64_t v) { return std::to_string(v); };
-  line("Kind", num(rec.Kind) + " (" + KindName(rec.Kind) + ")");
-  line("HasText", flag(rec.HasText));
-  line("HasRichText", flag(rec.HasRichText));
-  line("HasBitmap", flag(rec.HasBitmap));
-  line("HasMetafile", flag(rec.HasMetafile));
-  line("HasFiles", flag(rec.HasFiles));
-  line("HasSound", flag(rec.HasSound));
-  line("Preview", PreviewLine(rec));
-  line("LineCount", num(rec.LineCount));
-  line("WordCount", num(rec.WordCount));
-  line("CharCount", num(rec.CharCount));
-  line("LineCountText", AnsiToUtf8(rec.LineCountText.str()));
-  line("WordCountText", AnsiToUtf8(rec.WordCountText.str()));
-  line("CharCountText", AnsiToUtf8(rec.CharCountText.str()));
-  line("RichFormat", num(rec.RichFormat));
-  line("Size", num(rec.Size));
-  line("SizeText", AnsiToUtf8(rec.SizeText.str()));
-  line("PictWidth", num(rec.PictWidth));
-  line("PictHeight", num(rec.PictHeight));
+  });
   return out;
 }
 
 void AddRecordFields(JsonObject& json, const TClipRec& rec) {
-  json.AddNumber("Kind", rec.Kind)
-      .AddBool("HasText", rec.HasText)
-      .AddBool("HasRichText", rec.HasRichText)
-      .AddBool("HasBitmap", rec.HasBitmap)
-      .AddBool("HasMetafile", rec.HasMetafile)
-      .AddBool("HasFiles", rec.HasFiles)
-      .AddBool("HasSound", rec.HasSound)
-      .AddString("Preview", AnsiToUtf8(rec.Preview.str()))
-      .AddNumber("LineCount", rec.LineCount)
-      .AddNumber("WordCount", rec.WordCount)
-      .AddNumber("CharCount", rec.CharCount)
-      .AddString("LineCountText", AnsiToUtf8(rec.LineCountText.str()))
-      .AddString("WordCountText", AnsiToUtf8(rec.WordCountText.str()))
-      .AddString("CharCountText", AnsiToUtf8(rec.CharCountText.str()))
-      .AddNumber("RichFormat", rec.RichFormat)
-      .AddNumber("Size", rec.Size)
-      .AddString("SizeText", AnsiToUtf8(rec.SizeText.str()))
-      .AddNumber("PictWidth", rec.PictWidth)
-      .AddNumber("PictHeight", rec.PictHeight);
+  DerivedAttributes::ForEachStoredField(rec.Attributes(), [&](const char* name, const auto& value) {
+    using T = std::remove_cvref_t<decltype(value)>;
+    if constexpr (std::is_same_v<T, bool>)
+      json.AddBool(name, value);
+    else if constexpr (std::is_integral_v<T>)
+      json.AddNumber(name, value);
+    else
+      json.AddString(name, AnsiToUtf8(value.str()));
+  });
 }
 
 }  // namespace qv::tool

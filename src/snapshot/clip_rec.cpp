@@ -10,14 +10,9 @@
 namespace qv {
 
 void TClipRec::ClearSnapshot() {
-  Kind = kKindEmpty;
-  Size = 0;
-  LineCount = WordCount = CharCount = 0;
+  Attributes() = DerivedAttributes{};
   OnDisk = false;
   FileName.clear();
-  Preview.clear();
-  RichFormat = 0;
-  HasText = HasRichText = HasBitmap = HasMetafile = HasFiles = HasSound = false;
 }
 
 void TClipRec::FreeSnapshotData(bool deleteFile) {
@@ -34,7 +29,7 @@ void TClipRec::FreeSnapshotData(bool deleteFile) {
   HasBitmap = HasMetafile = false;
 }
 
-bool TClipRec::SetSnapshotData(Bytes stream, ClipContext& ctx) {
+bool TClipRec::SetSnapshotData(Bytes stream, std::vector<uint32_t> formats, ClipContext& ctx) {
   Size = static_cast<uint32_t>(stream.size());
   bool written = true;
   if (ctx.BelongsOnDisk(Size)) {
@@ -53,7 +48,7 @@ bool TClipRec::SetSnapshotData(Bytes stream, ClipContext& ctx) {
     Data = std::move(stream);
     FileName.clear();
   }
-  ctx.CurrentFormats = EnumerateClipboardFormats(ctx.clipboard);
+  ctx.CurrentFormats = std::move(formats);
   return written;
 }
 
@@ -73,42 +68,12 @@ SnapshotBytes TClipRec::ReadSnapshot() const {
 void CopySnapshot(TClipRec& dest, const TClipRec& source) {
   dest.ClearSnapshot();
   dest.Data.reset();
-  dest.TextView.reset();
-  dest.Thumbnail.reset();
-  dest.PictureView.reset();
-  dest.Kind = source.Kind;
-  dest.HasText = source.HasText;
-  dest.HasRichText = source.HasRichText;
-  dest.HasBitmap = source.HasBitmap;
-  dest.HasMetafile = source.HasMetafile;
-  dest.HasFiles = source.HasFiles;
-  dest.HasSound = source.HasSound;
+  dest.Attributes() = source.Attributes();
   dest.OnDisk = source.OnDisk;
   if (source.OnDisk)
     dest.FileName = source.FileName;
   else if (source.Data)
     dest.Data = *source.Data;
-  if (source.HasTextFlag()) {
-    dest.LineCount = source.LineCount;
-    dest.WordCount = source.WordCount;
-    dest.CharCount = source.CharCount;
-    dest.LineCountText = source.LineCountText;
-    dest.WordCountText = source.WordCountText;
-    dest.CharCountText = source.CharCountText;
-    dest.RichFormat = source.RichFormat;
-  }
-  if (source.HasTextFlag() || source.HasFiles) {
-    dest.TextView = source.TextView;
-    dest.Preview = source.Preview;
-  }
-  if (source.HasPictureFlag()) {
-    dest.Thumbnail = source.Thumbnail;
-    dest.PictureView = source.PictureView;
-    dest.PictWidth = source.PictWidth;
-    dest.PictHeight = source.PictHeight;
-  }
-  dest.Size = source.Size;
-  dest.SizeText = source.SizeText;
 }
 
 bool DuplicateSnapshot(TClipRec& dest, const TClipRec& source, ClipContext& ctx) {

@@ -7,22 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "codecs/bitmap32.h"
+#include "snapshot/derived_attributes.h"
 #include "util/bytes.h"
-#include "util/short_string.h"
 
 namespace qv {
 
 struct ClipContext;
-
-enum SlotKind : uint8_t {
-  kKindEmpty = 0,
-  kKindText = 1,
-  kKindPicture = 2,
-  kKindTextAndPicture = 3,
-  kKindOther = 4,
-  kKindFiles = 5,
-};
 
 // A slot's stream for reading: a view of the record's memory stream, or the
 // bytes read from its data file. Empty when there is none.
@@ -50,7 +40,7 @@ class SnapshotBytes {
   bool isBorrowed_ = false;
 };
 
-class TClipRec {
+class TClipRec : public DerivedAttributes {
  public:
   TClipRec() = default;
   TClipRec(TClipRec&&) noexcept = default;
@@ -67,40 +57,19 @@ class TClipRec {
   std::optional<Bytes> Data;  // the stream while it is kept in memory
   bool OnDisk = false;
   std::filesystem::path FileName;  // the data file while OnDisk
-  bool HasText = false;
-  bool HasRichText = false;
-  bool HasBitmap = false;
-  bool HasMetafile = false;
-  bool HasFiles = false;
-  bool HasSound = false;
-  uint8_t Kind = kKindEmpty;
-  std::optional<std::string> TextView;  // RTF the slot's text view shows
-  ShortString<200> Preview;             // ANSI code page
-  uint32_t LineCount = 0;
-  uint32_t WordCount = 0;
-  uint32_t CharCount = 0;
-  ShortString<4> LineCountText;
-  ShortString<4> WordCountText;
-  ShortString<4> CharCountText;
-  uint32_t RichFormat = 0;
-  std::optional<Bitmap32> Thumbnail;
-  std::optional<Bitmap32> PictureView;
-  uint16_t PictWidth = 0;
-  uint16_t PictHeight = 0;
-  uint32_t Size = 0;
-  ShortString<10> SizeText;
 
-  bool HasTextFlag() const { return HasText || HasRichText; }
-  bool HasPictureFlag() const { return HasBitmap || HasMetafile; }
+  DerivedAttributes& Attributes() { return *this; }
+  const DerivedAttributes& Attributes() const { return *this; }
 
   // Resets the attributes of an empty record; releases nothing.
   void ClearSnapshot();
   // Releases the stream (deleting the data file when deleteFile) and the views.
   void FreeSnapshotData(bool deleteFile);
   // Takes over a captured stream; large ones go to a data file in the work
-  // folder. Refills ctx.CurrentFormats. False when the data file could not be
-  // written (the stream then stays in memory).
-  bool SetSnapshotData(Bytes stream, ClipContext& ctx);
+  // folder. The format ids the same capture enumerated become
+  // ctx.CurrentFormats. False when the data file could not be written (the
+  // stream then stays in memory).
+  bool SetSnapshotData(Bytes stream, std::vector<uint32_t> formats, ClipContext& ctx);
   // A copy of the stream. Empty when the record holds none or its data file
   // has disappeared or cannot be read: such a slot reads as empty.
   Bytes GetSnapshotData() const;

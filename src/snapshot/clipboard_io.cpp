@@ -44,7 +44,7 @@ const FormatRecord* FindTextRecord(const SlotStreamView& view, uint32_t id) {
   return nullptr;
 }
 
-Bytes CaptureClipboardOrThrow(Clipboard& clipboard);
+CapturedSnapshot CaptureOrThrow(Clipboard& clipboard);
 
 }  // namespace
 
@@ -64,25 +64,30 @@ std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard) {
   return EnumerateOpenClipboard(clipboard);
 }
 
-Bytes CaptureClipboard(Clipboard& clipboard) {
+CapturedSnapshot CaptureSnapshot(Clipboard& clipboard) {
   // A clipboard too large for this process's memory is not captured; the
   // program goes on with the history it has.
   try {
-    return CaptureClipboardOrThrow(clipboard);
+    return CaptureOrThrow(clipboard);
   } catch (const std::bad_alloc&) {
     return {};
   }
 }
 
+Bytes CaptureClipboard(Clipboard& clipboard) {
+  return CaptureSnapshot(clipboard).stream;
+}
+
 namespace {
 
-Bytes CaptureClipboardOrThrow(Clipboard& clipboard) {
+CapturedSnapshot CaptureOrThrow(Clipboard& clipboard) {
   Bytes out;
+  std::vector<uint32_t> ids;
   bool wantBitmap = false, wantMetafile = false;
   {
     ClipboardSession session(clipboard);
     if (!session.IsOpen()) return {};
-    std::vector<uint32_t> ids = EnumerateOpenClipboard(clipboard);
+    ids = EnumerateOpenClipboard(clipboard);
     if (ids.empty()) return {};
     // Lock every block first so the stream is sized once and each format is
     // copied once, straight from its block.
@@ -114,7 +119,7 @@ Bytes CaptureClipboardOrThrow(Clipboard& clipboard) {
   header.hasMetafile = hasMetafile ? 1 : 0;
   header.checkValue = CheckValue(header.recordCount, hasBitmap, hasMetafile);
   WriteSlotHeader(out.data(), header);
-  return out;
+  return {std::move(out), std::move(ids)};
 }
 
 }  // namespace
@@ -132,50 +137,71 @@ bool RestoreToClipboard(Clipboard& clipboard, Bytes stream) {
   return true;
 }
 
-SnapshotPictures ReadSnapshotPictures(ByteView stream) {
-  SnapshotPictures pictures;
+namespace {
+
+// Parses the bytes and reads them with `read`; `none` when there is no header.
+template <class Read>
+auto ParsedThen(ByteView stream, Read read) -> decltype(read(SlotStreamView{})) {
   auto view = ParseSlotStream(stream);
-  if (!view) return pictures;
-  if (!view->bitmap.empty()) pictures.bitmap = view->bitmap;
-  if (!view->metafile.empty()) pictures.metafile = view->metafile;
+  if (!view) return {};
+  return read(*view);
+}
+
+}  // namespace
+
+SnapshotPictures ReadSnapshotPictures(const SlotStreamView& view) {
+  SnapshotPictures pictures;
+  if (!view.bitmap.empty()) pictures.bitmap = view.bitmap;
+  if (!view.metafile.empty()) pictures.metafile = view.metafile;
   return pictures;
 }
 
-std::string ReadFormatText(ByteView stream, uint32_t id) {
-  auto view = ParseSlotStream(stream);
-  if (!view) return {};
-  const FormatRecord* rec = FindTextRecord(*view, id);
+SnapshotPictures ReadSnapshotPictures(ByteView stream) {
+  return ParsedThen(stream, [](const SlotStreamView& v) { return ReadSnapshotPictures(v); });
+}
+
+std::string ReadFormatText(const SlotStreamView& view, uint32_t id) {
+  const FormatRecord* rec = FindTextRecord(view, id);
   if (!rec) return {};
   if (rec->id == CF_UNICODETEXT) return Utf16ToAnsi(Utf16FromBytes(rec->data));
   return CharsFromBytes(rec->data);
 }
 
+std::string ReadFormatText(ByteView stream, uint32_t id) {
+  return ParsedThen(stream, [&](const SlotStreamView& v) { return ReadFormatText(v, id); });
+}
+
 std::string ReadFormatTextUtf8(ByteView stream, uint32_t id, size_t maxUnits) {
-  auto view = ParseSlotStream(stream);
-  if (!view) return {};
+  return ParsedThen(stream,
+                    [&](const SlotStreamView& v) { return ReadFormatTextUtf8(v, id, maxUnits); });
+}
+
+std::string ReadFormatTextUtf8(const SlotStreamView& view, uint32_t id, size_t maxUnits) {
   auto prefix = [&](ByteView data, size_t unitSize) {
     return maxUnits < data.size() / unitSize ? data.first(maxUnits * unitSize) : data;
   };
   if (id == CF_TEXT || id == CF_UNICODETEXT) {
-    for (const FormatRecord& rec : view->records) {
+    for (const FormatRecord& rec : view.records) {
       if (rec.id == CF_UNICODETEXT) return Utf16ToUtf8(Utf16FromBytes(prefix(rec.data, 2)));
     }
-    for (const FormatRecord& rec : view->records) {
+    for (const FormatRecord& rec : view.records) {
       if (rec.id == CF_TEXT) return AnsiToUtf8(CharsFromBytes(prefix(rec.data, 1)));
     }
     return {};
   }
-  const FormatRecord* rec = FindTextRecord(*view, id);
+  const FormatRecord* rec = FindTextRecord(view, id);
   return rec ? CharsFromBytes(prefix(rec->data, 1)) : std::string{};
 }
 
 std::vector<std::string> ReadFileList(ByteView stream) {
+  return ParsedThen(stream, [](const SlotStreamView& v) { return ReadFileList(v); });
+}
+
+std::vector<std::string> ReadFileList(const SlotStreamView& view) {
   std::vector<std::string> names;
-  auto view = ParseSlotStream(stream);
-  if (!view) return names;
-  auto rec = std::find_if(view->records.begin(), view->records.end(),
+  auto rec = std::find_if(view.records.begin(), view.records.end(),
                           [](const FormatRecord& r) { return r.id == CF_HDROP; });
-  if (rec == view->records.end()) return names;
+  if (rec == view.records.end()) return names;
   // DROPFILES: offset of the names, drop point, non-client flag, wide flag.
   ByteReader r(rec->data);
   uint32_t offset, wide;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "snapshot/slot_stream.h"
 #include "util/bytes.h"
 
 namespace qv {
@@ -26,8 +27,16 @@ class ClipboardSession {
   bool open_;
 };
 
-// Every format on the clipboard into a new stream; empty when the clipboard
-// cannot be opened or holds nothing.
+// Every format on the clipboard into a new stream, with the format ids the
+// clipboard listed in enumeration order (those not stored, such as display
+// and synthesised formats, included). Both empty when the clipboard cannot be
+// opened, holds nothing or is too large for memory.
+struct CapturedSnapshot {
+  Bytes stream;
+  std::vector<uint32_t> formats;
+};
+CapturedSnapshot CaptureSnapshot(Clipboard& clipboard);
+// The stream alone.
 Bytes CaptureClipboard(Clipboard& clipboard);
 // Empties the clipboard and puts every record and picture of the stream on it.
 // An empty stream writes nothing. True when the clipboard was opened and rewritten.
@@ -38,16 +47,21 @@ struct SnapshotPictures {
   std::optional<ByteView> bitmap;    // a BMP file image
   std::optional<ByteView> metafile;  // EMF bits
 };
+// Each reader takes a parsed stream, or parses the bytes it is given.
+SnapshotPictures ReadSnapshotPictures(const SlotStreamView& view);
 SnapshotPictures ReadSnapshotPictures(ByteView stream);
 
 // Text of the first record of format `id` (CF_TEXT and CF_UNICODETEXT match
 // each other: whichever comes first), in the ANSI code page; empty when none.
+std::string ReadFormatText(const SlotStreamView& view, uint32_t id);
 std::string ReadFormatText(ByteView stream, uint32_t id);
 // As ReadFormatText but loses no character: UTF-8, taken from CF_UNICODETEXT
 // wherever it stands when the stream has it, else from CF_TEXT.
 // maxUnits limits the text read to about that many UTF-16 units.
+std::string ReadFormatTextUtf8(const SlotStreamView& view, uint32_t id, size_t maxUnits = SIZE_MAX);
 std::string ReadFormatTextUtf8(ByteView stream, uint32_t id, size_t maxUnits = SIZE_MAX);
 // File names of the CF_HDROP record (UTF-8), empty when there is none.
+std::vector<std::string> ReadFileList(const SlotStreamView& view);
 std::vector<std::string> ReadFileList(ByteView stream);
 
 // A picture that replaces the stream's own pictures in WriteSnapshotWithBitmap.

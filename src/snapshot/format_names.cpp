@@ -74,7 +74,11 @@ std::string StandardFormatName(uint32_t id) {
 }
 
 std::string GetFormatName(Clipboard& clipboard, uint32_t id) {
-  if (auto name = clipboard.RegisteredName(id); name && !name->empty()) {
+  return FormatNameOf(id, clipboard.RegisteredName(id));
+}
+
+std::string FormatNameOf(uint32_t id, std::optional<std::string> name) {
+  if (name && !name->empty()) {
     // Cut to 59 characters (UTF-8 aware, so no character is split).
     size_t chars = 0, i = 0;
     while (i < name->size() && chars < kFormatNameBuffer - 1) {

@@ -2,6 +2,7 @@
 // Clipboard format names and the three format sets that decide how a format
 // is captured.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -20,6 +21,8 @@ bool IsSkippedFormat(uint32_t id);
 
 // The registered name, or the fixed name of a standard format.
 std::string GetFormatName(Clipboard& clipboard, uint32_t id);
+// The same from a registered name looked up elsewhere (nullopt or empty: none).
+std::string FormatNameOf(uint32_t id, std::optional<std::string> registered);
 // The fixed name used when the system has no registered name for the id.
 std::string StandardFormatName(uint32_t id);
 

@@ -1,6 +1,7 @@
 #include "snapshot/slot_stream.h"
 
 #include "codecs/bmp.h"
+#include "util/io_counts.h"
 #include "util/le_io.h"
 
 namespace qv {
@@ -29,6 +30,7 @@ void WriteSlotHeader(uint8_t* at, const SlotHeader& header) {
 }
 
 std::optional<SlotStreamView> ParseSlotStream(ByteView stream) {
+  GlobalIoCounts().streamParses.fetch_add(1, std::memory_order_relaxed);
   auto header = ReadSlotHeader(stream);
   if (!header) return std::nullopt;
   SlotStreamView view;

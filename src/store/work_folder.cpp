@@ -5,7 +5,7 @@
 #include "attributes/attribute_context.h"
 #include "attributes/previews.h"
 #include "settings/options_file.h"
-#include "snapshot/slot_stream.h"
+#include "snapshot/snapshot_view.h"
 #include "snapshot/unique_name.h"
 #include "store/slot_attributes.h"
 #include "store/slot_folder.h"
@@ -37,13 +37,17 @@ std::optional<TClipRec> WorkFolder::LoadSlot(const std::filesystem::path& dataPa
   } else {
     auto data = ReadWholeFile(dataPath, rec.Size);
     if (!data || data->size() != rec.Size) return std::nullopt;
-    auto view = ParseSlotStream(*data);
-    if (!view || !view->complete) return std::nullopt;
     rec.Data = std::move(*data);
   }
-  if (rec.HasPictureFlag()) MakePictureViews(rec, attributes.renderer, attributes.previews);
-  if (rec.HasTextFlag()) MakeRichView(rec, attributes.previews);
-  if (rec.HasFiles) GetFiles(rec, attributes.previews);
+  const bool needsViews = rec.HasPictureFlag() || rec.HasTextFlag() || rec.HasFiles;
+  if (!needsViews && rec.OnDisk) return rec;
+  // One read and one parse for the check and every view.
+  const SnapshotView snapshot(rec);
+  const SlotStreamView& view = snapshot.Parsed();
+  if (!rec.OnDisk && !view.complete) return std::nullopt;
+  if (rec.HasPictureFlag()) MakePictureViews(rec, view, attributes.renderer, attributes.previews);
+  if (rec.HasTextFlag()) MakeRichView(rec, view, attributes.previews);
+  if (rec.HasFiles) GetFiles(rec, view, attributes.previews);
   return rec;
 }
 

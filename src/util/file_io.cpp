@@ -1,5 +1,7 @@
 #include "util/file_io.h"
 
+#include "util/io_counts.h"
+
 #include <new>
 #include <system_error>
 
@@ -16,6 +18,7 @@ UniqueFile OpenFile(const fs::path& path, const char* mode) {
 }
 
 std::optional<Bytes> ReadWholeFile(const fs::path& path, uint64_t maxBytes) {
+  GlobalIoCounts().wholeFileReads.fetch_add(1, std::memory_order_relaxed);
   UniqueFile file = OpenFile(path, "rb");
   if (!file) return std::nullopt;
   std::error_code ec;

@@ -73,6 +73,7 @@ void SimClipboard::Close() {
   open_ = false;
   emptiedInSession_ = false;
   if (changed) Changed();
+  if (afterClose) afterClose();
 }
 
 bool SimClipboard::Empty() {

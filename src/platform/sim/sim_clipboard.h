@@ -46,6 +46,9 @@ class SimClipboard : public Clipboard {
   // Called at the start of every Open (a test can change the clipboard there,
   // as another program would between two of our opens).
   std::function<void()> beforeOpen;
+  // Called at the end of every Close (another program's change right after
+  // one of our reads).
+  std::function<void()> afterClose;
 
   // Faults.
   int refuseOpens = 0;  // the next N opens fail (another process holds it)

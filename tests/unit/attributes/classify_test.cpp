@@ -3,6 +3,7 @@
 #include "snapshot/format_names.h"
 #include "snapshot/clip_fixture.h"
 #include "codecs/bmp.h"
+#include "util/io_counts.h"
 
 namespace qv {
 namespace {
@@ -81,6 +82,28 @@ TEST(MakeClipRec, SetsSizeAndSizeText) {
   EXPECT_EQ(r.Size, 6052u);  // four text records
   EXPECT_EQ(r.SizeText, "5.91 kB");
   MakeClipRec(f.slots, 99, f.attrs);  // past the end: nothing happens
+}
+
+// Every attribute of a slot kept on disk comes from one read of its data file
+// and one parse of its stream.
+TEST(MakeClipRec, ReadsAndParsesAnOnDiskStreamOnce) {
+  ClipFixture f;
+  f.ctx.maxsize = 0;
+  Bytes dib = EncodeBmp(Picture(9, 4, 0));
+  dib.erase(dib.begin(), dib.begin() + 14);
+  f.clipboard.SetByOther({{CF_TEXT, Ansi("caption")}, {CF_DIB, dib}});
+  CapturedSnapshot captured = CaptureSnapshot(f.clipboard);
+  f.slots.emplace_back();
+  f.slots[0].SetSnapshotData(std::move(captured.stream), std::move(captured.formats), f.ctx);
+  ASSERT_TRUE(f.slots[0].OnDisk);
+  IoCounts& counts = GlobalIoCounts();
+  const uint64_t reads = counts.wholeFileReads, parses = counts.streamParses;
+  MakeClipRec(f.slots, 0, f.attrs);
+  EXPECT_EQ(counts.wholeFileReads - reads, 1u);
+  EXPECT_EQ(counts.streamParses - parses, 1u);
+  EXPECT_EQ(f.slots[0].Kind, kKindTextAndPicture);
+  EXPECT_TRUE(f.slots[0].Thumbnail.has_value());
+  EXPECT_EQ(f.slots[0].Preview, "caption");
 }
 
 TEST(FormatNames, RegisteredNamesAreCutTo59Characters) {

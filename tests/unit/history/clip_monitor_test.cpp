@@ -123,16 +123,16 @@ TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
 TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
   AppFixture f;
   f.Copy("before");
-  int opens = 0;
-  f.clipboard.beforeOpen = [&] {
+  int closes = 0;
+  f.clipboard.afterClose = [&] {
     // Another program copies right after our capture read the clipboard; its
     // notice arrives while the capture is still at work and is ignored there.
-    if (++opens == 3) f.Copy("during");
+    if (++closes == 2) f.Copy("during");
   };
   f.Copy("trigger");
-  f.clipboard.beforeOpen = nullptr;
+  f.clipboard.afterClose = nullptr;
   EXPECT_EQ(f.Texts(), (Texts{"before", "trigger", "during"}));
-  opens = 0;
+  int opens = 0;
   f.clipboard.beforeOpen = [&] {
     if (++opens == 2) f.Copy("replaced");  // between the first look and the capture
   };

@@ -22,7 +22,8 @@ struct ClipFixture {
   // Captures the clipboard into a new last slot, as a clipboard change does.
   TClipRec& CaptureNew() {
     slots.emplace_back();
-    slots.back().SetSnapshotData(CaptureClipboard(clipboard), ctx);
+    CapturedSnapshot captured = CaptureSnapshot(clipboard);
+    slots.back().SetSnapshotData(std::move(captured.stream), std::move(captured.formats), ctx);
     MakeClipRec(slots, slots.size() - 1, attrs);
     return slots.back();
   }

@@ -87,10 +87,15 @@ TEST(TClipRec, ClearSnapshotResetsAttributes) {
   EXPECT_FALSE(r.OnDisk);
 }
 
-TEST(TClipRec, SetSnapshotDataRefillsCurrentFormats) {
+// The formats are the ones the capture enumerated, synthesised ones included,
+// even when the clipboard changed since.
+TEST(TClipRec, CurrentFormatsAreTheOnesTheCaptureSaw) {
   ClipFixture f;
   f.clipboard.SetByOther({{CF_UNICODETEXT, test::Wide(u"x")}});
-  f.CaptureNew();
+  CapturedSnapshot captured = CaptureSnapshot(f.clipboard);
+  f.clipboard.ClearByOther();
+  TClipRec rec;
+  rec.SetSnapshotData(std::move(captured.stream), std::move(captured.formats), f.ctx);
   EXPECT_EQ(f.ctx.CurrentFormats,
             (std::vector<uint32_t>{CF_UNICODETEXT, CF_LOCALE, CF_TEXT, CF_OEMTEXT}));
 }

@@ -43,7 +43,7 @@ TEST(ReadFormatText, OtherFormatsAndEdges) {
   EXPECT_EQ(ReadFormatText(s, 0xC001), "{\\rtf") << "cut at the first NUL";
   EXPECT_EQ(ReadFormatText(s, CF_OEMTEXT), "oem");
   EXPECT_EQ(ReadFormatText(s, CF_TEXT), "");
-  EXPECT_EQ(ReadFormatText({}, CF_TEXT), "");
+  EXPECT_EQ(ReadFormatText(ByteView{}, CF_TEXT), "");
   // No NUL at all: the whole record.
   EXPECT_EQ(ReadFormatText(Stream({{CF_TEXT, Bytes{'a', 'b'}}}), CF_TEXT), "ab");
   // Odd-sized wide record.
@@ -84,7 +84,7 @@ TEST(ReadFileList, MalformedRecordsGiveNoNames) {
   StoreU32(&badOffset[0], 0xFFFFFFFF);
   EXPECT_TRUE(ReadFileList(Stream({{CF_HDROP, badOffset}})).empty());
   EXPECT_TRUE(ReadFileList(Stream({{CF_TEXT, Ansi("x")}})).empty());
-  EXPECT_TRUE(ReadFileList({}).empty());
+  EXPECT_TRUE(ReadFileList(ByteView{}).empty());
 }
 
 }  // namespace
