@@ -10,15 +10,13 @@
 
 namespace qv {
 
-// The copy sound is read whole into memory; larger files are not sounds worth holding.
-constexpr uint64_t kMaxSoundFileBytes = 64u << 20;
-
 AppCore::AppCore(const Platform& platform, AppFolders appFolders)
     : folders(std::move(appFolders)),
       clip(platform.clipboard, platform.system, folders.WorkFolder),
       attributes(clip, platform.renderer),
       work(folders.WorkFolder, platform.system),
-      platform_(platform) {
+      platform_(platform),
+      copySound_(platform.sound) {
   Slots.emplace_back();
 }
 
@@ -49,16 +47,7 @@ void AppCore::RebuildFileViews() {
 }
 
 void AppCore::LoadCopySound() {
-  // A sound still playing keeps its own reference to the old buffer.
-  copySound_.reset();
-  if (!options.playsound || options.sound.empty()) return;
-  auto path = std::filesystem::u8path(options.sound);
-  if (auto bytes = ReadWholeFile(path, kMaxSoundFileBytes); bytes && !bytes->empty())
-    copySound_ = std::make_shared<const Bytes>(std::move(*bytes));
-}
-
-void AppCore::PlayCopySound() {
-  if (copySound_) platform_.sound.PlayAsync(copySound_);
+  copySound_.Load(options.playsound, options.sound);
 }
 
 void AppCore::MarkClipboardHandled() {

@@ -12,6 +12,7 @@
 
 #include "store/folders.h"
 #include "attributes/attribute_context.h"
+#include "history/copy_sound.h"
 #include "snapshot/clip_context.h"
 #include "store/work_folder.h"
 #include "snapshot/clip_rec.h"
@@ -74,7 +75,7 @@ class AppCore {
   void RebuildFileViews();
   // Reads the copy sound named by the options, when playsound is on.
   void LoadCopySound();
-  bool CopySoundLoaded() const { return copySound_ != nullptr; }
+  bool CopySoundLoaded() const { return copySound_.Loaded(); }
   // After the settings were saved: re-reads options.cfg and applies what the
   // model holds (count, disk policy, previews, sound). In settings/options_reload.cpp.
   ReloadEffects ReLoadOptions();
@@ -133,7 +134,6 @@ class AppCore {
  private:
   friend class OwnClipboardWrite;
   bool PutOnClipboard(const TClipRec& rec);
-  void PlayCopySound();
   // Remembers the clipboard state the list reflects, so repeated notices of one
   // change capture it once.
   void MarkClipboardHandled();
@@ -142,7 +142,7 @@ class AppCore {
   void MarkSilentChange();
 
   Platform platform_;
-  std::shared_ptr<const Bytes> copySound_;
+  CopySound copySound_;
   uint32_t handledSequence_ = 0;
   std::optional<uint32_t> silentSequence_;
   bool haveHandledSequence_ = false;

@@ -109,7 +109,7 @@ void AppCore::MultipleClip(bool noActions) {
   }
   if (noActions) return;
   const bool silent = SuppressCopySound || silentSequence_ == sequence;
-  if (!silent && options.playsound && ClipboardHasData(clipboard)) PlayCopySound();
+  if (!silent && options.playsound && ClipboardHasData(clipboard)) copySound_.Play();
   if (onNewSlotActions) onNewSlotActions(target);
 }
 

@@ -166,12 +166,6 @@ void OptionTable::ReadAll(const IniDocument& doc, Options& options) {
   for (const Entry& e : Table()) ReadEntry(doc, e, options);
 }
 
-void OptionTable::ReadSection(const IniDocument& doc, const std::string& section,
-                              Options& options) {
-  for (const Entry& e : Table())
-    if (section == e.key.section) ReadEntry(doc, e, options);
-}
-
 bool OptionTable::Write(IniDocument& doc, const OptionKey& key, const Options& options) {
   for (const Entry& e : Table()) {
     if (!SameKey(e.key, key)) continue;

@@ -77,8 +77,6 @@ class OptionTable {
  public:
   // Reads every key of the table into `options`, clamped; missing keys keep defaults.
   static void ReadAll(const IniDocument& doc, Options& options);
-  // Reads the keys of one section only.
-  static void ReadSection(const IniDocument& doc, const std::string& section, Options& options);
   // Writes one key from `options` into the document, encoded as the file expects.
   static bool Write(IniDocument& doc, const OptionKey& key, const Options& options);
   // All keys, in table order.

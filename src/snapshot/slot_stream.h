@@ -55,7 +55,6 @@ class SlotStreamWriter {
   // Reserves room for a record of `size` bytes and returns where its data goes.
   uint8_t* AddRecord(uint32_t id, size_t size);
   void AddRecord(uint32_t id, ByteView data);
-  uint16_t RecordCount() const { return count_; }
   void Finish(bool hasBitmap, bool hasMetafile);
 
  private:

@@ -65,12 +65,10 @@ class TCoolTrayIcon {
   // True adds the icon (NIM_ADD), false deletes it (NIM_DELETE). Returns the
   // shell's answer; a failure is retried on the next call or taskbar restart.
   bool SetIconVisible(bool visible);
-  bool IconVisible() const { return iconVisible_; }
   // While disabled, mouse notifications are ignored.
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   bool Enabled() const { return enabled_; }
   void SetWantEnterExitEvents(bool want);
-  bool WantEnterExitEvents() const { return wantEnterExit_; }
 
   // Hides any balloon and shows a new one; the title is cut to 63 characters,
   // the text to 255. False when the shell refused.
@@ -80,7 +78,6 @@ class TCoolTrayIcon {
 
   // The menu a right click pops up (not owned; null for none).
   void SetPopupMenu(HMENU menu) { popupMenu_ = menu; }
-  HMENU PopupMenu() const { return popupMenu_; }
   // Where a chosen menu command goes as WM_COMMAND (besides OnCommand); null for nowhere.
   void SetCommandTarget(HWND target) { commandTarget_ = target; }
   // Pops the menu up at the cursor and delivers the chosen command. Returns

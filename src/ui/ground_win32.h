@@ -23,7 +23,6 @@ class TGround : public TGraphicControl {
   const GroundTable& Table() const { return table_; }
 
   // Paint through an off-screen bitmap.
-  bool Buffered() const { return buffered_; }
   void SetBuffered(bool buffered) { buffered_ = buffered; }
 
   void Paint(HDC dc, const RECT& update) override;

@@ -59,7 +59,6 @@ class TSlot {
   void SetMenuNumber(int number);
   void Select();
   void Deselect();
-  bool Selected() const { return selected_; }
   void SetCaptions(const SlotCaptions& captions);
   void ResetCaptions() { SetCaptions(SlotCaptions{}); }
 

@@ -69,11 +69,6 @@ bool FileExists(const fs::path& path) {
   return fs::is_regular_file(path, ec);
 }
 
-bool DirectoryExists(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
-
 bool RemoveFile(const fs::path& path) {
   std::error_code ec;
   return fs::remove(path, ec);

@@ -29,7 +29,6 @@ bool WriteWholeFile(const fs::path& path, ByteView bytes);
 bool ReplaceFileAtomically(const fs::path& path, ByteView bytes);
 
 bool FileExists(const fs::path& path);
-bool DirectoryExists(const fs::path& path);
 bool RemoveFile(const fs::path& path);
 
 }  // namespace qv

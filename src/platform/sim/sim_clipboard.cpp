@@ -64,7 +64,6 @@ bool SimClipboard::Open(bool withOwner) {
   open_ = true;
   emptiedInSession_ = false;
   lastOwner_ = withOwner;
-  ++opens_;
   return true;
 }
 

@@ -58,7 +58,6 @@ class SimClipboard : public Clipboard {
 
   // Inspection.
   bool IsOpen() const { return open_; }
-  int OpenCount() const { return opens_; }
   bool LastOpenHadOwner() const { return lastOwner_; }
   std::vector<uint32_t> Formats() const;         // enumeration order, synthesised ones included
   std::optional<Bytes> Data(uint32_t id) const;  // global-memory bytes as LockFormat gives them
@@ -80,7 +79,6 @@ class SimClipboard : public Clipboard {
   bool open_ = false;
   bool emptiedInSession_ = false;
   bool lastOwner_ = false;
-  int opens_ = 0;
 };
 
 }  // namespace qv
