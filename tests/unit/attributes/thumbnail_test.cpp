@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "snapshot/clip_fixture.h"
 #include "attributes/previews.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
@@ -82,7 +82,7 @@ TEST(MakeThumbnail, PictureThatFitsIsUnchanged) {
   EXPECT_EQ(MakeThumbnail(p, 75, 56), p);
 }
 
-class PictureViews : public test::ClipFixture, public ::testing::Test {
+class PictureViews : public test::SimFixture, public ::testing::Test {
  protected:
   PreviewSettings settings;
   TClipRec& CopyMetafile(const Bytes& emf) {

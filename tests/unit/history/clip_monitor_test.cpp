@@ -1,23 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "history/app_fixture.h"
+#include "sim_fixture.h"
 #include "snapshot/clipboard_probe.h"
 #include "util/file_io.h"
 
 namespace qv {
 namespace {
 
-using test::AppFixture;
+using test::ModelFixture;
 using test::Texts;
 
 TEST(ClipMonitor, EachChangeBecomesTheNewSlot0) {
-  AppFixture f;
+  ModelFixture f;
   f.CopyAll({"a", "b", "c"});
   EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
 }
 
 TEST(ClipMonitor, NoDoubleComparesWithThePreviousSlotOnly) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.nodouble = true;
   f.CopyAll({"A", "A"});
   EXPECT_EQ(f.Texts(), (Texts{"A"}));
@@ -29,7 +29,7 @@ TEST(ClipMonitor, NoDoubleComparesWithThePreviousSlotOnly) {
 }
 
 TEST(ClipMonitor, EmptyingTheClipboardMakesAnEmptySlot0Once) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("text");
   f.clipboard.ClearByOther();
   EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
@@ -40,7 +40,7 @@ TEST(ClipMonitor, EmptyingTheClipboardMakesAnEmptySlot0Once) {
 }
 
 TEST(ClipMonitor, EqualContentAfterAnEmptyClipboardMakesThePreviousSlotTheClipboard) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.nodouble = true;
   f.Copy("same");
   f.clipboard.ClearByOther();
@@ -49,14 +49,14 @@ TEST(ClipMonitor, EqualContentAfterAnEmptyClipboardMakesThePreviousSlotTheClipbo
 }
 
 TEST(ClipMonitor, TrimsToCountPlusOne) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.count = 1;
   f.CopyAll({"a", "b", "c", "d"});
   EXPECT_EQ(f.Texts(), (Texts{"c", "d"}));
 }
 
 TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("visible");
   for (const char* marker :
        {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
@@ -71,7 +71,7 @@ TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
 }
 
 TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("first");
   f.clipboard.refuseOpens = kOpenAttempts - 1;
   f.Copy("second");
@@ -87,7 +87,7 @@ TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
 }
 
 TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("kept");
   f.clipboard.outOfMemory = true;
   f.Copy("too large");
@@ -101,7 +101,7 @@ TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
 // A capture that throws half-way (here the renderer) leaves the history as it
 // was, and the next change is captured as usual.
 TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("kept");
   f.renderer.fails = true;
   EXPECT_ANY_THROW(f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(8, 8, {})}}));
@@ -113,7 +113,7 @@ TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
 }
 
 TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("once");
   f.core->InformClipboardChange();
   f.core->InformClipboardChange();
@@ -121,7 +121,7 @@ TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
 }
 
 TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("before");
   int opens = 0;
   f.clipboard.beforeOpen = [&] {
@@ -143,7 +143,7 @@ TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
 }
 
 TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("a");
   {
     OwnClipboardWrite write(*f.core);
@@ -154,7 +154,7 @@ TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
 }
 
 TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
-  AppFixture f;
+  ModelFixture f;
   auto wav = f.root / "copy.wav";
   ASSERT_TRUE(WriteWholeFile(wav, Bytes(44, 1)));
   f.core->options.playsound = true;
@@ -182,7 +182,7 @@ TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
 }
 
 TEST(ClipMonitor, ActionsRunForNewSlotsOnly) {
-  AppFixture f;
+  ModelFixture f;
   std::vector<size_t> actions;
   f.core->onNewSlotActions = [&](size_t i) { actions.push_back(i); };
   f.Copy("a");

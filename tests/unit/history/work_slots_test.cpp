@@ -2,16 +2,19 @@
 
 #include <fstream>
 
-#include "history/app_fixture.h"
+#include "sim_fixture.h"
+#include "util/ini.h"
+#include "util/le_io.h"
 #include "store/slot_file.h"
 #include "store/slot_folder.h"
 #include "util/file_io.h"
 #include "util/ini.h"
+#include "util/le_io.h"
 
 namespace qv {
 namespace {
 
-using test::AppFixture;
+using test::ModelFixture;
 using test::Texts;
 
 std::string ReadText(const std::filesystem::path& path) {
@@ -26,7 +29,7 @@ size_t SlotFiles(const std::filesystem::path& folder) {
   return n;
 }
 
-struct Stored : AppFixture {
+struct Stored : ModelFixture {
   // A previous run that copied a, b, c and exited with its slots saved.
   Stored() {
     CopyAll({"a", "b", "c"});
@@ -70,7 +73,7 @@ TEST(WorkSlots, NextStartWithAnEmptyClipboardPutsSlot0Back) {
 }
 
 TEST(WorkSlots, AnEmptySlot0IsNotStored) {
-  AppFixture f;
+  ModelFixture f;
   f.CopyAll({"a", "b", "c"});
   f.clipboard.ClearByOther();
   ASSERT_FALSE(f.core->SaveWorkSlots());
@@ -174,7 +177,7 @@ TEST(WorkSlots, TwoEntriesNamingOneDataFileLoadOnce) {
 }
 
 TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.maxsize = 100 * 1024;
   f.core->ApplyOptionsToContext();
   f.Copy(std::string(40 * 1024, 'x'));  // four text records: above 100 kB
@@ -187,7 +190,7 @@ TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
 }
 
 TEST(WorkSlots, DiskPolicyMovesSlotsBothWays) {
-  AppFixture f;
+  ModelFixture f;
   f.CopyAll({"small", "also small"});
   EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 0u);
   f.core->options.maxsize = 0;
@@ -219,7 +222,7 @@ TEST(SlotFiles, ExportNamesAndBytes) {
   EXPECT_EQ(SlotExportName("clip.txt"), std::filesystem::path("clip.txt.slot"));
   EXPECT_EQ(SlotExportName("clip"), std::filesystem::path("clip.slot"));
 
-  AppFixture f;
+  ModelFixture f;
   f.Copy("exported");
   auto exportTo = [&](const std::string& name) {
     auto temporary = f.core->PrepareSlotExport(0);
@@ -239,7 +242,7 @@ TEST(SlotFiles, ExportNamesAndBytes) {
 }
 
 TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.playsound = true;
   f.Copy("original");
   auto temporary = f.core->PrepareSlotExport(0);
@@ -268,7 +271,7 @@ namespace qv {
 namespace {
 
 TEST(ReLoadOptions, AppliesCountDiskPolicyAndSound) {
-  test::AppFixture f;
+  test::ModelFixture f;
   f.CopyAll({"a", "b", "c", "d"});
   IniFile ini(f.core->folders.OptionsFile);
   ASSERT_TRUE(ini.WriteString("slots", "count", "2"));

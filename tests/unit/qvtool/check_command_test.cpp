@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
-#include "tool_fixture.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
 
 using test::Ansi;
-using test::ToolFixture;
+using test::SimFixture;
 using test::WithHeader;
 using ::testing::HasSubstr;
 
 TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
-  ToolFixture f;
+  SimFixture f;
   auto slot = f.SaveSlot("text.slot", {{CF_TEXT, Ansi("Hello world")}});
   auto result = f.Run("check", slot);
   EXPECT_EQ(result.exitCode, 0);
@@ -35,7 +35,7 @@ TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
 }
 
 TEST(QvtoolCheck, PictureSlotsShowTheirDimensions) {
-  ToolFixture f;
+  SimFixture f;
   f.clipboard.SetBitmapByOther(test::Picture(40, 30), 24);
   auto bitmap = f.Write("bitmap.slot", CaptureClipboard(f.clipboard));
   auto result = f.Run("check", bitmap);
@@ -58,7 +58,7 @@ TEST(QvtoolCheck, PictureSlotsShowTheirDimensions) {
 
 // Each damaged stream is refused with the check that failed, on one line.
 TEST(QvtoolCheck, RefusedStreamsNameTheFailedCheck) {
-  ToolFixture f;
+  SimFixture f;
   const Bytes text = f.Capture({{CF_TEXT, Ansi("Hello world")}});  // records of 12, 4, 24, 12 bytes
   f.clipboard.SetBitmapByOther(test::Picture(4, 3), 24);
   const Bytes bitmap = CaptureClipboard(f.clipboard);
@@ -107,12 +107,12 @@ TEST(QvtoolCheck, RefusedStreamsNameTheFailedCheck) {
 }
 
 TEST(QvtoolCheck, MissingFileIsAnErrorNotAVerdict) {
-  ToolFixture f;
-  auto result = f.Run("check", f.folder / "nothing.slot");
+  SimFixture f;
+  auto result = f.Run("check", f.root / "nothing.slot");
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_THAT(result.err, HasSubstr("nothing.slot: cannot read the file"));
-  EXPECT_EQ(f.Run("check", f.folder.path()).exitCode, 1) << "a folder is no slot file";
+  EXPECT_EQ(f.Run("check", f.root.path()).exitCode, 1) << "a folder is no slot file";
 }
 
 }  // namespace

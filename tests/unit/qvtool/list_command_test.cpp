@@ -3,9 +3,11 @@
 
 #include <functional>
 
-#include "history/app_fixture.h"
 #include "store/slot_folder.h"
-#include "tool_fixture.h"
+#include "util/file_io.h"
+#include "util/ini.h"
+#include "util/le_io.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
@@ -25,18 +27,16 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // A work folder the program stored at exit: three text slots and a picture.
-struct StoredFolder {
-  test::AppFixture app;
-  test::ToolFixture tool;
+struct StoredFolder : test::ModelFixture {
   std::filesystem::path work;
   std::vector<SlotFileNames> names;
 
   StoredFolder() {
-    app.CopyAll({"first \"one\"", "second\r\nline"});
-    app.clipboard.SetBitmapByOther(test::Picture(8, 6));
-    app.Copy("third");
-    EXPECT_FALSE(app.core->SaveWorkSlots());
-    work = app.core->folders.WorkFolder;
+    CopyAll({"first \"one\"", "second\r\nline"});
+    clipboard.SetBitmapByOther(test::Picture(8, 6));
+    Copy("third");
+    EXPECT_FALSE(core->SaveWorkSlots());
+    work = core->folders.WorkFolder;
     names = ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
     EXPECT_EQ(names.size(), 4u);
   }
@@ -45,7 +45,7 @@ struct StoredFolder {
   void SetIndex(const std::string& section, const std::string& key, const std::string& value) {
     EXPECT_TRUE(IniFile(work / kSlotIndexName).WriteString(section, key, value));
   }
-  tool::CommandResult List(bool json = false) { return tool.Run("list", work, json); }
+  tool::CommandResult List(bool json = false) { return Run("list", work, json); }
 };
 
 TEST(QvtoolList, OneLinePerSlotInIndexOrder) {
@@ -149,12 +149,12 @@ TEST(QvtoolList, LyingCountListsTheMissingSections) {
 }
 
 TEST(QvtoolList, WithoutAReadableIndexThereIsNothingToList) {
-  test::ToolFixture f;
-  auto result = f.Run("list", f.folder.path());
+  test::SimFixture f;
+  auto result = f.Run("list", f.root.path());
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_THAT(result.err, HasSubstr("no readable slots.cfg"));
-  EXPECT_EQ(f.Run("list", f.folder / "absent").exitCode, 1);
+  EXPECT_EQ(f.Run("list", f.root / "absent").exitCode, 1);
 
   struct Case {
     std::string index;
@@ -170,14 +170,14 @@ TEST(QvtoolList, WithoutAReadableIndexThereIsNothingToList) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     f.Write("slots.cfg", AsBytes(c.index));
-    result = f.Run("list", f.folder.path());
+    result = f.Run("list", f.root.path());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, HasSubstr(c.reason));
   }
 
   f.Write("slots.cfg", AsBytes(std::string("[main]\r\ncount=0\r\n")));
-  result = f.Run("list", f.folder.path());
+  result = f.Run("list", f.root.path());
   EXPECT_EQ(result.exitCode, 0) << "an empty folder is a valid one";
   EXPECT_EQ(result.out, "");
 }
