@@ -7,6 +7,7 @@
 #include "codecs/bmp.h"
 #include "platform/clipboard_contract.h"
 #include "platform/sim/sim_metafile.h"
+#include "test_support.h"
 #include "util/le_io.h"
 
 #include "platform/win32/clipboard_win32.h"
