@@ -81,31 +81,30 @@ TEST(Bmp, TheImageEndsWhereItsHeadersSay) {
 }
 
 TEST(Bmp, MalformedImagesAreRefused) {
-  Bytes good = EncodeBmp(Bitmap32{4, 4, std::vector<uint32_t>(16, 7)});
+  const Bytes good = EncodeBmp(Bitmap32{4, 4, std::vector<uint32_t>(16, 7)});
   for (size_t n = 0; n < good.size(); ++n)
     EXPECT_FALSE(ParseBmpImage(ByteView(good).first(n))) << "truncated at " << n;
-
-  auto patched = [&](size_t at, uint32_t v) {
+  auto patched = [&](std::initializer_list<std::pair<size_t, uint32_t>> fields) {
     Bytes b = good;
-    StoreU32(&b[at], v);
+    for (auto [at, v] : fields) StoreU32(&b[at], v);
     return b;
   };
-  EXPECT_FALSE(ParseBmpImage(patched(14, 64000))) << "header size";
-  EXPECT_FALSE(ParseBmpImage(patched(18, 0))) << "zero width";
-  EXPECT_FALSE(ParseBmpImage(patched(18, 0x80000000))) << "negative width";
-  EXPECT_FALSE(ParseBmpImage(patched(22, 0x80000000))) << "minimum height";
-  EXPECT_FALSE(ParseBmpImage(patched(30, 9))) << "compression";
-  EXPECT_FALSE(ParseBmpImage(patched(34, 0xFFFFFF00))) << "image size beyond the data";
-  EXPECT_FALSE(ParseBmpImage(patched(46, 0x10000000))) << "colour count";
-  Bytes hugeDims = patched(18, 0x7FFFFFFF);
-  StoreU32(&hugeDims[22], 0x7FFFFFFF);
-  StoreU32(&hugeDims[34], 0);
-  EXPECT_FALSE(ParseBmpImage(hugeDims)) << "dimensions far beyond the data";
   Bytes bits = good;
   StoreU16(&bits[28], 7);
-  EXPECT_FALSE(ParseBmpImage(bits)) << "bit count";
+  const std::pair<const char*, Bytes> cases[] = {
+      {"header size", patched({{14, 64000}})},
+      {"zero width", patched({{18, 0}})},
+      {"negative width", patched({{18, 0x80000000}})},
+      {"the lowest height", patched({{22, 0x80000000}})},
+      {"compression", patched({{30, 9}})},
+      {"image size beyond the data", patched({{34, 0xFFFFFF00}})},
+      {"colour count", patched({{46, 0x10000000}})},
+      {"dimensions far beyond the data", patched({{18, 0x7FFFFFFF}, {22, 0x7FFFFFFF}, {34, 0}})},
+      {"bit count", bits},
+  };
+  for (const auto& [name, bytes] : cases) EXPECT_FALSE(ParseBmpImage(bytes)) << name;
   // A declared image size smaller than the rows need: parsed, not decoded.
-  Bytes small = patched(34, 4);
+  const Bytes small = patched({{34, 4}});
   ASSERT_TRUE(ParseBmpImage(small));
   EXPECT_FALSE(DecodeBmp(small));
 }

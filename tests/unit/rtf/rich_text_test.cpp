@@ -115,7 +115,10 @@ TEST(RtfMalformedInput, RandomBytesNeverBreakTheInvariants) {
     std::string doc = "{\\rtf1 ";
     size_t length = next() % 80;
     for (size_t i = 0; i < length; ++i) doc += alphabet[next() % (sizeof alphabet - 1)];
-    std::u16string plain = Plain(doc);
+    // An exact-size copy on the heap: under AddressSanitizer a read past the
+    // end of the document fails the run.
+    const std::vector<char> exact(doc.begin(), doc.end());
+    std::u16string plain = Plain(std::string_view(exact.data(), exact.size()));
     size_t limit = next() % 12;
     std::string cut = TruncateRtf(doc, limit);
     ASSERT_TRUE(IsBalanced(cut)) << doc;
