@@ -26,7 +26,8 @@ Format Registered(const wchar_t* name, Bytes bytes) {
 
 Format Dib(int width, int height) {
   Bytes dib;
-  for (uint32_t v : {40u, static_cast<uint32_t>(width), static_cast<uint32_t>(height)}) PutU32(dib, v);
+  for (uint32_t v : {40u, static_cast<uint32_t>(width), static_cast<uint32_t>(height)})
+    PutU32(dib, v);
   PutU16(dib, 1);
   PutU16(dib, 32);
   for (int i = 0; i < 6; ++i) PutU32(dib, 0);
@@ -86,7 +87,8 @@ std::optional<Bitmap32> DecodeDib(const Bytes& dib) {
 std::string ClipboardText() {
   auto bytes = ClipboardData(CF_TEXT);
   if (!bytes) return "<none>";
-  return std::string(reinterpret_cast<const char*>(bytes->data()), strnlen(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  return std::string(reinterpret_cast<const char*>(bytes->data()),
+                     strnlen(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 bool SyncWith(HWND window) {

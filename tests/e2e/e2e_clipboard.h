@@ -16,16 +16,20 @@ struct Format {
   UINT id;
   Bytes bytes;
 };
-Format Text(const std::string& text);                            // CF_TEXT
-Format Registered(const wchar_t* name, Bytes bytes);              // a registered format
-Format Dib(int width, int height);                                // a 32-bit CF_DIB
-Format Files(const std::vector<std::string>& utf8Names);          // CF_HDROP, wide names
+Format Text(const std::string& text);                     // CF_TEXT
+Format Registered(const wchar_t* name, Bytes bytes);      // a registered format
+Format Dib(int width, int height);                        // a 32-bit CF_DIB
+Format Files(const std::vector<std::string>& utf8Names);  // CF_HDROP, wide names
 
 // Opens the clipboard (retrying while the program reads it), empties it, sets
 // the formats and closes it.
 bool Put(const std::vector<Format>& formats);
-inline bool PutText(const std::string& text) { return Put({Text(text)}); }
-inline bool EmptyTheClipboardNow() { return Put({}); }
+inline bool PutText(const std::string& text) {
+  return Put({Text(text)});
+}
+inline bool EmptyTheClipboardNow() {
+  return Put({});
+}
 // The global-memory bytes of a format on the clipboard now.
 std::optional<Bytes> ClipboardData(UINT id);
 // The pixels of a CF_DIB block.

@@ -134,7 +134,8 @@ Bitmap32 CaptureWindow(HWND window, bool printed) {
   Bitmap32 image{rect.right - rect.left, rect.bottom - rect.top, {}};
   image.pixels.resize(static_cast<size_t>(image.width) * image.height);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HDC windowDc = GetWindowDC(window);
   win32::MemoryDC memory(CreateCompatibleDC(windowDc));

@@ -174,7 +174,8 @@ TEST_F(ViewerText, ShowingAgainReplacesTheText) {
   EXPECT_STREQ(format.szFaceName, L"Tahoma");
   EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
   form.ShowText("{\\rtf1\\ansi other " + std::string(400, 'w') + "}", 140, 120);
-  EXPECT_EQ(SendMessageW(form.RichEdit(), EM_GETLINECOUNT, 0, 0), 1) << "long lines are not wrapped";
+  EXPECT_EQ(SendMessageW(form.RichEdit(), EM_GETLINECOUNT, 0, 0), 1)
+      << "long lines are not wrapped";
   std::wstring text = RichEditText(form.RichEdit());
   EXPECT_EQ(text.find(L"first"), std::wstring::npos);
   EXPECT_NE(text.find(L"other"), std::wstring::npos);

@@ -42,8 +42,10 @@ Bytes DropList(const std::vector<std::string>& names, bool wide) {
       PutBytes(b, Ansi(name));
     }
   }
-  if (wide) PutU16(b, 0);
-  else b.push_back(0);
+  if (wide)
+    PutU16(b, 0);
+  else
+    b.push_back(0);
   return b;
 }
 

@@ -12,8 +12,12 @@ using Items = std::vector<SimClipboard::Item>;
 // The flags set, one letter each: Text, Rich text, Bitmap, Metafile, Files, Sound.
 std::string Flags(const TClipRec& r) {
   std::string out;
-  for (auto [set, letter] : {std::pair{r.HasText, 'T'}, {r.HasRichText, 'R'}, {r.HasBitmap, 'B'},
-                             {r.HasMetafile, 'M'}, {r.HasFiles, 'F'}, {r.HasSound, 'S'}})
+  for (auto [set, letter] : {std::pair{r.HasText, 'T'},
+                             {r.HasRichText, 'R'},
+                             {r.HasBitmap, 'B'},
+                             {r.HasMetafile, 'M'},
+                             {r.HasFiles, 'F'},
+                             {r.HasSound, 'S'}})
     if (set) out += letter;
   return out;
 }
@@ -31,14 +35,29 @@ TEST(ClassifySnapshot, FlagsKindAndPictureSize) {
     uint32_t richFormat = 0;
   } cases[] = {
       {"the first rich text format wins",
-       {{rtf2, Ansi("{\\rtf1 b}")}, {rtf1, Ansi("{\\rtf1 a}")}}, "R", kKindText, 0, 0, rtf2},
+       {{rtf2, Ansi("{\\rtf1 b}")}, {rtf1, Ansi("{\\rtf1 a}")}},
+       "R",
+       kKindText,
+       0,
+       0,
+       rtf2},
       {"a DIB alone is a picture through the synthesised bitmap",
-       {{CF_DIB, test::Dib(test::Picture(9, 4))}}, "B", kKindPicture, 9, 4},
+       {{CF_DIB, test::Dib(test::Picture(9, 4))}},
+       "B",
+       kKindPicture,
+       9,
+       4},
       {"files override text", {{CF_TEXT, Ansi("a")}, {CF_HDROP, Bytes(24, 0)}}, "TF", kKindFiles},
-      {"text and metafile", {{CF_TEXT, Ansi("a")}, {CF_ENHMETAFILE, MakeTestEmf(96, 48, {})}},
-       "TM", kKindTextAndPicture, 96, 48},
+      {"text and metafile",
+       {{CF_TEXT, Ansi("a")}, {CF_ENHMETAFILE, MakeTestEmf(96, 48, {})}},
+       "TM",
+       kKindTextAndPicture,
+       96,
+       48},
       {"sound", {{CF_WAVE, Bytes{1, 2}}}, "S", kKindOther},
-      {"display text counts as text though it is not stored", {{CF_DSPTEXT, Ansi("x")}}, "T",
+      {"display text counts as text though it is not stored",
+       {{CF_DSPTEXT, Ansi("x")}},
+       "T",
        kKindText},
   };
   for (const Case& c : cases) {
@@ -96,25 +115,41 @@ TEST(SlotsIdentical, SameContentByKind) {
     Items a, b;
     bool identical;
   } cases[] = {
-      {"text: the whole text", {{CF_TEXT, Ansi("same start, different end A")}},
-       {{CF_TEXT, Ansi("same start, different end B")}}, false},
+      {"text: the whole text",
+       {{CF_TEXT, Ansi("same start, different end A")}},
+       {{CF_TEXT, Ansi("same start, different end B")}},
+       false},
       {"text: equal", {{CF_TEXT, Ansi("same")}}, {{CF_TEXT, Ansi("same")}}, true},
       {"text: case matters", {{CF_TEXT, Ansi("Text")}}, {{CF_TEXT, Ansi("text")}}, false},
       {"binary: the flags alone", {{0xC101, Bytes{1}}}, {{0xC102, Bytes{2, 3}}}, true},
-      {"pictures: other pixels", {{CF_DIB, test::Dib(test::Picture(6, 6, 1))}},
-       {{CF_DIB, test::Dib(test::Picture(6, 6, 2))}}, false},
-      {"metafiles: rendered equal", {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
-       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}}, true},
-      {"metafiles: rendered different", {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
-       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{2})}}, false},
-      {"files: sorted names", {{CF_HDROP, test::DropList({"C:\\b", "C:\\a"}, false)}},
-       {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}}, true},
-      {"files: case matters", {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}},
-       {{CF_HDROP, test::DropList({"C:\\a", "C:\\B"}, false)}}, false},
-      {"rich text: formatting alone differs", {{rtf, Ansi("{\\rtf1 \\b same words\\par}")}},
-       {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}}, true},
-      {"rich text: the text differs", {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}},
-       {{rtf, Ansi("{\\rtf1 \\i same w\\'f6rds\\par}")}}, false},
+      {"pictures: other pixels",
+       {{CF_DIB, test::Dib(test::Picture(6, 6, 1))}},
+       {{CF_DIB, test::Dib(test::Picture(6, 6, 2))}},
+       false},
+      {"metafiles: rendered equal",
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       true},
+      {"metafiles: rendered different",
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{2})}},
+       false},
+      {"files: sorted names",
+       {{CF_HDROP, test::DropList({"C:\\b", "C:\\a"}, false)}},
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}},
+       true},
+      {"files: case matters",
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}},
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\B"}, false)}},
+       false},
+      {"rich text: formatting alone differs",
+       {{rtf, Ansi("{\\rtf1 \\b same words\\par}")}},
+       {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}},
+       true},
+      {"rich text: the text differs",
+       {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}},
+       {{rtf, Ansi("{\\rtf1 \\i same w\\'f6rds\\par}")}},
+       false},
   };
   for (const Case& c : cases) {
     test::SimFixture f;

@@ -28,7 +28,8 @@ struct Previews : test::SimFixture, ::testing::Test {
 
 TEST_F(Previews, TextPreviewCountsAndViewer) {
   std::u16string five;
-  for (char16_t c = u'a'; c <= u'e'; ++c) five += std::u16string(80, c) + (c < u'e' ? u"\r\n" : u"");
+  for (char16_t c = u'a'; c <= u'e'; ++c)
+    five += std::u16string(80, c) + (c < u'e' ? u"\r\n" : u"");
   struct Case {
     const char* name;
     std::u16string text;
@@ -38,16 +39,15 @@ TEST_F(Previews, TextPreviewCountsAndViewer) {
   } cases[] = {
       {"blanks around, a tab inside (no word break)", u"  a  b\tc  ", "a  b\tc", 1, 2, 10,
        u"  a  b\tc  "},
-      {"three lines cut to 50 characters",
-       five,
-       std::string(50, 'a') + "\r\n" + std::string(50, 'b') + "\r\n" + std::string(50, 'c'),
-       5, 5, 400, five},
+      {"three lines cut to 50 characters", five,
+       std::string(50, 'a') + "\r\n" + std::string(50, 'b') + "\r\n" + std::string(50, 'c'), 5, 5,
+       400, five},
       {"leading empty lines skipped but counted", u"\r\n\r\n \t \r\n first  line \r\nsecond\r\n",
        "first  line\r\nsecond", 5, 3, 22, u"\r\n\r\n \t \r\n first  line \r\nsecond\r\n"},
       {"a lone CR or LF ends a line", u"a\rb\nc\r\n\r\nd", "a\r\nb\r\nc", 5, 4, 4,
        u"a\r\nb\r\nc\r\n\r\nd"},
-      {"counted in UTF-16, ANSI preview", u"café €  😀 Привет", "caf\xE9 \x80  ? ??????", 1, 4,
-       17, u"café €  😀 Привет"},
+      {"counted in UTF-16, ANSI preview", u"café €  😀 Привет", "caf\xE9 \x80  ? ??????", 1, 4, 17,
+       u"café €  😀 Привет"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -177,8 +177,8 @@ TEST_F(Previews, FileListsShowNamesFoldersAndMissingFiles) {
   std::string folder = (root / "folder").string();
   std::replace(folder.begin(), folder.end(), '/', '\\');  // as CF_HDROP holds it
   const std::string file = folder + "\\file.txt";
-  TClipRec& rec = CaptureNew(
-      {{CF_HDROP, test::DropList({"C:\\", folder, file, "C:\\gone\\vanished.txt"})}});
+  TClipRec& rec =
+      CaptureNew({{CF_HDROP, test::DropList({"C:\\", folder, file, "C:\\gone\\vanished.txt"})}});
   settings.pathfiles = false;
   GetFiles(rec, settings);
   EXPECT_EQ(rec.Preview, "C:\\\r\nfolder\\\r\nfile.txt");

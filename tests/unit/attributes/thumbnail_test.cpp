@@ -38,13 +38,22 @@ TEST(MakeThumbnail, AveragesInclusiveBoxes) {
     int width, height;
     std::vector<uint32_t> reds;  // row by row
   } cases[] = {
-      {"4 x 2 into 2 x 1: columns 0..2 and 2..3", Reds(4, 2, {10, 20, 30, 40, 50, 60, 70, 82}), 2, 1,
+      {"4 x 2 into 2 x 1: columns 0..2 and 2..3",
+       Reds(4, 2, {10, 20, 30, 40, 50, 60, 70, 82}),
+       2,
+       1,
        {40, 56}},
-      {"3 x 3 into 2 x 2: boxes 0..2 and 2..2", Reds(3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 90}), 2, 2,
+      {"3 x 3 into 2 x 2: boxes 0..2 and 2..2",
+       Reds(3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 90}),
+       2,
+       2,
        {10, 30, 30, 90}},
       {"5 into 2: the boundary 2.5 becomes 3", Reds(5, 1, {0, 10, 20, 30, 40}), 2, 1, {15, 35}},
       {"10 into 3: boundaries 3.33 and 6.67 accumulate",
-       Reds(10, 1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}), 3, 1, {15, 50, 80}},
+       Reds(10, 1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}),
+       3,
+       1,
+       {15, 50, 80}},
   };
   for (const auto& c : cases) {
     Bitmap32 t = MakeThumbnail(c.picture, c.width, c.height);

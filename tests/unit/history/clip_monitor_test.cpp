@@ -10,49 +10,44 @@ namespace {
 using test::ModelFixture;
 using test::Texts;
 
-TEST(ClipMonitor, EachChangeBecomesTheNewSlot0) {
-  ModelFixture f;
-  f.CopyAll({"a", "b", "c"});
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
-}
-
-TEST(ClipMonitor, NoDoubleComparesWithThePreviousSlotOnly) {
-  ModelFixture f;
-  f.core->options.nodouble = true;
-  f.CopyAll({"A", "A"});
-  EXPECT_EQ(f.Texts(), (Texts{"A"}));
-  f.CopyAll({"B", "A"});
-  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A"}));
-  f.core->options.nodouble = false;
-  f.Copy("A");
-  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A", "A"}));
-}
-
-TEST(ClipMonitor, EmptyingTheClipboardMakesAnEmptySlot0Once) {
-  ModelFixture f;
-  f.Copy("text");
-  f.clipboard.ClearByOther();
-  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
-  f.clipboard.ClearByOther();
-  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
-  f.Copy("next");
-  EXPECT_EQ(f.Texts(), (Texts{"text", "next"})) << "the empty Slot 0 is reused";
-}
-
-TEST(ClipMonitor, EqualContentAfterAnEmptyClipboardMakesThePreviousSlotTheClipboard) {
-  ModelFixture f;
-  f.core->options.nodouble = true;
-  f.Copy("same");
-  f.clipboard.ClearByOther();
-  f.Copy("same");
-  EXPECT_EQ(f.Texts(), (Texts{"same"}));
-}
-
-TEST(ClipMonitor, TrimsToCountPlusOne) {
-  ModelFixture f;
-  f.core->options.count = 1;
-  f.CopyAll({"a", "b", "c", "d"});
-  EXPECT_EQ(f.Texts(), (Texts{"c", "d"}));
+// Another program's copies (a null step empties the clipboard) and the slots they leave.
+TEST(ClipMonitor, EachChangeBecomesSlot0) {
+  const struct {
+    const char* name;
+    bool nodouble;
+    uint16_t count;
+    std::vector<const char*> steps;
+    Texts texts;
+  } cases[] = {
+      {"each change is the new Slot 0", false, 15, {"a", "b", "c"}, {"a", "b", "c"}},
+      {"nodouble compares with the previous slot only",
+       true,
+       15,
+       {"A", "A", "B", "A"},
+       {"A", "B", "A"}},
+      {"without nodouble equal copies stay", false, 15, {"A", "A"}, {"A", "A"}},
+      {"emptying makes an empty Slot 0 once", false, 15, {"text", nullptr, nullptr}, {"text", "-"}},
+      {"the empty Slot 0 is reused", false, 15, {"text", nullptr, "next"}, {"text", "next"}},
+      {"equal content after an empty clipboard: the previous slot is the clipboard",
+       true,
+       15,
+       {"same", nullptr, "same"},
+       {"same"}},
+      {"trimmed to count plus one", false, 1, {"a", "b", "c", "d"}, {"c", "d"}},
+  };
+  for (const auto& c : cases) {
+    ModelFixture f;
+    f.core->options.nodouble = c.nodouble;
+    f.core->options.count = c.count;
+    for (const char* step : c.steps) {
+      if (step) {
+        f.Copy(step);
+      } else {
+        f.clipboard.ClearByOther();
+      }
+    }
+    EXPECT_EQ(f.Texts(), c.texts) << c.name;
+  }
 }
 
 TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {

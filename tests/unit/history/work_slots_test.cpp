@@ -112,7 +112,8 @@ TEST(WorkSlots, AKillLosesNothingThePreviousExitStored) {
 // What a start makes of a work folder damaged between two runs: every slot
 // that can be read loads, the others are skipped; the clipboard is empty.
 TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
-  using Damage = std::function<void(const std::filesystem::path& work, const std::vector<SlotFileNames>&)>;
+  using Damage =
+      std::function<void(const std::filesystem::path& work, const std::vector<SlotFileNames>&)>;
   auto index = [](const std::filesystem::path& work, const std::string& text) {
     ASSERT_TRUE(WriteWholeFile(work / "slots.cfg", AsBytes(text)));
   };
@@ -148,7 +149,8 @@ TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
        },
        {"c"}},
       {"garbage: no slot, the empty clipboard is Slot 0",
-       [&](auto& work, auto&) { index(work, "garbage\x01\x02"); }, {"-"}},
+       [&](auto& work, auto&) { index(work, "garbage\x01\x02"); },
+       {"-"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,10 +169,10 @@ TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
 TEST(WorkSlots, UnreadableNamesAndForeignFiles) {
   Stored f;
   auto names = ReadSlotIndex(f.Index());
-  ASSERT_TRUE(WriteWholeFile(f.Work() / "slots.cfg",
-                             AsBytes("[main]\r\ncount=2\r\n[slot1]\r\ndata=\xE9.dat\r\nset=" +
-                                     names[0].attributes + "\r\n[slot2]\r\ndata=" + names[2].data +
-                                     "\r\nset=" + names[2].attributes)));
+  ASSERT_TRUE(WriteWholeFile(
+      f.Work() / "slots.cfg",
+      AsBytes("[main]\r\ncount=2\r\n[slot1]\r\ndata=\xE9.dat\r\nset=" + names[0].attributes +
+              "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes)));
   ASSERT_TRUE(WriteWholeFile(f.Work() / "notes.txt", Bytes(10, 1)));
   f.clipboard.ClearByOther();
   f.StartAndLoad();

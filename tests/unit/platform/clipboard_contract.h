@@ -36,7 +36,9 @@ struct ClipboardMaker {
   std::string name;
   std::function<std::unique_ptr<ClipboardUnderTest>()> make;
 };
-inline void PrintTo(const ClipboardMaker& maker, std::ostream* os) { *os << maker.name; }
+inline void PrintTo(const ClipboardMaker& maker, std::ostream* os) {
+  *os << maker.name;
+}
 inline std::string MakerName(const ::testing::TestParamInfo<ClipboardMaker>& info) {
   return info.param.name;
 }

@@ -161,8 +161,7 @@ TEST_P(ClipboardContract, GdiObjectsAreNeverLockedAsMemory) {
   ClipboardSession session(clipboard());
   ASSERT_TRUE(session.IsOpen());
   const uint32_t gdi[] = {CF_BITMAP, CF_PALETTE, 0x0300 /* CF_GDIOBJFIRST */, CF_TEXT /* absent */};
-  for (uint32_t id : gdi)
-    EXPECT_EQ(clipboard().LockFormat(id), nullptr) << "format " << id;
+  for (uint32_t id : gdi) EXPECT_EQ(clipboard().LockFormat(id), nullptr) << "format " << id;
   auto dib = clipboard().LockFormat(CF_DIB);
   ASSERT_NE(dib, nullptr) << "the synthesised CF_DIB is global memory";
   EXPECT_GE(dib->View().size(), 40u);

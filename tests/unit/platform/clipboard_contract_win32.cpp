@@ -47,7 +47,8 @@ class Win32UnderTest : public ClipboardUnderTest {
     EmptyClipboard();
     for (const ClipFormat& f : formats) {
       if (f.id == CF_ENHMETAFILE) {
-        SetClipboardData(f.id, SetEnhMetaFileBits(static_cast<UINT>(f.bytes.size()), f.bytes.data()));
+        SetClipboardData(f.id,
+                         SetEnhMetaFileBits(static_cast<UINT>(f.bytes.size()), f.bytes.data()));
         continue;
       }
       HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, f.bytes.size());
@@ -113,7 +114,8 @@ TEST_F(RealClipboard, MonochromeBitmapComesWithItsColourTable) {
   ASSERT_TRUE(decoded);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 10; ++x)
-      EXPECT_EQ(decoded->at(x, y), (rows[y][x / 8] >> (7 - x % 8)) & 1 ? 0xFFFFFFu : 0u) << x << "," << y;
+      EXPECT_EQ(decoded->at(x, y), (rows[y][x / 8] >> (7 - x % 8)) & 1 ? 0xFFFFFFu : 0u)
+          << x << "," << y;
 }
 
 TEST_F(RealClipboard, RefusesWhatGdiWouldReadPastTheEndOf) {

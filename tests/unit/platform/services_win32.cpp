@@ -23,7 +23,8 @@ Bytes RecordPicture(COLORREF colour) {
                    60 * 2540 / GetDeviceCaps(screen, LOGPIXELSY)};
   HDC dc = CreateEnhMetaFileW(screen, nullptr, &frame, L"Quorvane test\0picture\0");
   ReleaseDC(nullptr, screen);
-  for (auto [area, c] : {std::pair{RECT{10, 10, 50, 50}, colour}, {RECT{60, 20, 90, 40}, RGB(0, 128, 0)}}) {
+  for (auto [area, c] :
+       {std::pair{RECT{10, 10, 50, 50}, colour}, {RECT{60, 20, 90, 40}, RGB(0, 128, 0)}}) {
     win32::GdiBrush brush(CreateSolidBrush(c));
     FillRect(dc, &area, brush.Get());
   }
@@ -60,8 +61,11 @@ TEST(Win32MetafileRenderer, RefusesUnusableMetafiles) {
   StoreU32(&empty[32], LoadU32(&empty[24]));
   Bytes huge = good;  // a frame of 10 m
   StoreU32(&huge[32], 1000000);
-  const Bytes refused[] = {{}, Bytes(good.begin(), good.begin() + 40),
-                           Bytes(good.begin(), good.end() - 20), empty, huge};
+  const Bytes refused[] = {{},
+                           Bytes(good.begin(), good.begin() + 40),
+                           Bytes(good.begin(), good.end() - 20),
+                           empty,
+                           huge};
   for (const Bytes& bits : refused) EXPECT_FALSE(renderer.Render(bits)) << bits.size();
 }
 

@@ -55,7 +55,8 @@ TEST(ReadFileList, NamesOfTheDropRecord) {
     Bytes stream;
     Names names;
   } cases[] = {
-      {"wide", Stream({{CF_HDROP, test::DropList({"C:\\a.txt", "C:\\Ordner\\ü.doc"})}}),
+      {"wide",
+       Stream({{CF_HDROP, test::DropList({"C:\\a.txt", "C:\\Ordner\\ü.doc"})}}),
        {"C:\\a.txt", "C:\\Ordner\\ü.doc"}},
       {"ANSI", Stream({{CF_HDROP, test::DropList({"C:\\\xE9", "D"}, false)}}), {"C:\\é", "D"}},
       {"stops at the double NUL",

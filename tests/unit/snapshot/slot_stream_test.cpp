@@ -69,7 +69,8 @@ TEST(ValidateSlotData, RefusesMalformedStreams) {
       {"11 bytes", Bytes(good.begin(), good.begin() + 11)},
       {"14 bytes", Bytes(good.begin(), good.begin() + 14)},
       {"version 2.5", WithHeader(good, [](SlotHeader& h) { h.versionBits = 0x40200000; })},
-      {"check value", WithHeader(good, [](SlotHeader& h) { h.checkValue = 2003; }, false)},
+      {"check value", WithHeader(
+                          good, [](SlotHeader& h) { h.checkValue = 2003; }, false)},
       {"three records announced, one there", count(3)},
       {"the largest count, one record there", count(0xFFFF)},
       {"a 4 GB record in 20 bytes", lying},

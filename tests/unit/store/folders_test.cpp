@@ -44,8 +44,8 @@ TEST(AppFolders, Win9xFamily) {
 // The names of the program's data and attribute files: one to six digits and ".dat".
 TEST(SlotFolder, SlotFileNames) {
   const std::pair<const char*, bool> cases[] = {
-      {"1.dat", true},   {"123456.dat", true}, {"1234567.dat", false}, {".dat", false},
-      {"12a4.dat", false}, {"1234.txt", false}, {"1234.DAT", false},
+      {"1.dat", true},     {"123456.dat", true}, {"1234567.dat", false}, {".dat", false},
+      {"12a4.dat", false}, {"1234.txt", false},  {"1234.DAT", false},
   };
   for (auto [name, isSlotFile] : cases) EXPECT_EQ(IsSlotFileName(name), isSlotFile) << name;
 }

@@ -10,7 +10,8 @@ using DK = DisplayKind;
 TEST(AutoSelectSlot, KeepsOrStepsUpToAPanelShowingASlot) {
   const PanelKinds texts{DK::kText, DK::kText, DK::kText, DK::kText, DK::kText, DK::kText};
   const PanelKinds mixed{DK::kText, DK::kPicture, DK::kFiles, DK::kText, DK::kText, DK::kText};
-  const PanelKinds gaps{DK::kBinary, DK::kEmptySlot, DK::kEmptySlot, DK::kText, DK::kText, DK::kText};
+  const PanelKinds gaps{DK::kBinary, DK::kEmptySlot, DK::kEmptySlot,
+                        DK::kText,   DK::kText,      DK::kText};
   const PanelKinds noClipboard{DK::kEmptyClipboard, DK::kEmptySlot, DK::kText,
                                DK::kText,           DK::kText,      DK::kText};
   // Panels 3 to 5 still show what they showed before the list got shorter.
@@ -47,8 +48,8 @@ TEST(SelectionAfterClearAll, ClipboardPanelOrNone) {
 }
 
 TEST(SelectionForPage, HighlightBelowTheRowsMovesToTheLastRow) {
-  const std::tuple<int, int, int> cases[] = {{4, 2, 2}, {2, 2, 2}, {1, 5, 1}, {0, 1, 0},
-                                             {kNoPanel, 1, kNoPanel}};
+  const std::tuple<int, int, int> cases[] = {
+      {4, 2, 2}, {2, 2, 2}, {1, 5, 1}, {0, 1, 0}, {kNoPanel, 1, kNoPanel}};
   for (auto [selected, page, expected] : cases)
     EXPECT_EQ(SelectionForPage(selected, page), expected) << selected << "/" << page;
 }

@@ -121,9 +121,10 @@ TEST(FlatButtonFaceChoice, FollowsPointerAndButtonState) {
 
 TEST(FlatButtonInside, IncludesTheFarEdges) {
   // A 24 x 24 control at (100, 50).
-  const std::tuple<int, int, bool> cases[] = {{100, 50, true},  {124, 74, true},  {125, 60, false},
-                                              {110, 75, false}, {99, 60, false},  {110, 49, false}};
-  for (auto [x, y, inside] : cases) EXPECT_EQ(InsideWithEdges(x, y, 100, 50, 24, 24), inside) << x << "," << y;
+  const std::tuple<int, int, bool> cases[] = {{100, 50, true},  {124, 74, true}, {125, 60, false},
+                                              {110, 75, false}, {99, 60, false}, {110, 49, false}};
+  for (auto [x, y, inside] : cases)
+    EXPECT_EQ(InsideWithEdges(x, y, 100, 50, 24, 24), inside) << x << "," << y;
 }
 
 TEST(FlatButtonEdges, CoverExactlyTheBorder) {

@@ -44,7 +44,8 @@ TEST(GroundTable, LinesCoverTheUpdateRectangleWithinTheTable) {
       EXPECT_EQ(lines[i], (GroundLine{y, 0x010203u * static_cast<uint32_t>(y), c.xFrom, c.xTo}));
     }
   }
-  EXPECT_EQ(GroundTable().LinesFor({0, 0, 99, 49}), (std::vector<GroundLine>{{0, 0xFFFFFF, 0, 100}}))
+  EXPECT_EQ(GroundTable().LinesFor({0, 0, 99, 49}),
+            (std::vector<GroundLine>{{0, 0xFFFFFF, 0, 100}}))
       << "a one-entry table paints row 0 only";
 }
 

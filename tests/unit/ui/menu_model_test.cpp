@@ -46,7 +46,8 @@ TEST(MenuModel, SlotMenusFollowTheDisplayKind) {
        {kCmdPaste, kCmdSaveText, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
        {kCmdPaste, kCmdCopy, kCmdSwap, kCmdAddText, kCmdSaveText, kCmdSaveSlot, kCmdSlotUp,
         kCmdSlotDown, kCmdDeleteSlot}},
-      {DisplayKind::kBinary, {kCmdPaste, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
+      {DisplayKind::kBinary,
+       {kCmdPaste, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
        {kCmdPaste, kCmdCopy, kCmdSwap, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdDeleteSlot}},
   };
   for (const auto& c : cases) {

@@ -11,14 +11,20 @@ using Side = TaskbarSide;
 
 TEST(FindTaskbarSide, EachSideWithSlackAtTheScreenEdges) {
   const std::pair<Rect, Side> cases[] = {
-      {{0, 770, 1280, 800}, Side::kBottom}, {{0, 0, 1280, 30}, Side::kTop},
-      {{0, 0, 60, 800}, Side::kLeft},       {{1220, 0, 1280, 800}, Side::kRight},
+      {{0, 770, 1280, 800}, Side::kBottom},
+      {{0, 0, 1280, 30}, Side::kTop},
+      {{0, 0, 60, 800}, Side::kLeft},
+      {{1220, 0, 1280, 800}, Side::kRight},
       // Overhanging the screen by two pixels on three sides.
-      {{-2, 768, 1282, 802}, Side::kBottom}, {{-2, -2, 1282, 32}, Side::kTop},
+      {{-2, 768, 1282, 802}, Side::kBottom},
+      {{-2, -2, 1282, 32}, Side::kTop},
       // Five pixels of slack, not six.
-      {{5, 770, 1280, 800}, Side::kBottom}, {{6, 770, 1280, 800}, Side::kRight},
-      {{0, 770, 1275, 800}, Side::kBottom}, {{0, 770, 1274, 800}, Side::kLeft},
-      {{0, 5, 1280, 35}, Side::kTop},       {{0, 6, 1280, 36}, Side::kBottom},
+      {{5, 770, 1280, 800}, Side::kBottom},
+      {{6, 770, 1280, 800}, Side::kRight},
+      {{0, 770, 1275, 800}, Side::kBottom},
+      {{0, 770, 1274, 800}, Side::kLeft},
+      {{0, 5, 1280, 35}, Side::kTop},
+      {{0, 6, 1280, 36}, Side::kBottom},
   };
   for (const auto& [taskbar, side] : cases)
     EXPECT_EQ(FindTaskbarSide(taskbar, kScreen), side) << taskbar.left << "," << taskbar.top;
@@ -49,9 +55,11 @@ TEST(PlaceWindow, EachAlignMode) {
     Placement placement;
   } cases[] = {
       {"next to the tray: left, top and height remembered",
-       Request(kAlignTray, {10, 20, 310, 440}, 387), {{979, 349}, {979, 349, 387}}},
+       Request(kAlignTray, {10, 20, 310, 440}, 387),
+       {{979, 349}, {979, 349, 387}}},
       {"no taskbar: nothing happens", noTaskbar, {{10, 20}, saved}},
-      {"top fixed: stays, top and height remembered", Request(kAlignTop, {10, 20, 310, 440}, 387),
+      {"top fixed: stays, top and height remembered",
+       Request(kAlignTop, {10, 20, 310, 440}, 387),
        {{10, 20}, {1, 20, 387}}},
       {"unknown mode", Request(7, {10, 20, 310, 440}, 387), {{10, 20}, saved}},
   };

@@ -145,7 +145,8 @@ TEST(SnapClientHeight, NearestWholeRowCount) {
     RowSnap best{155, 1};
     for (int rows = 2; rows <= 5; ++rows) {
       const int height = 97 + 58 * rows;
-      if (std::abs(height - dragged) <= std::abs(best.clientHeight - dragged)) best = {height, rows};
+      if (std::abs(height - dragged) <= std::abs(best.clientHeight - dragged))
+        best = {height, rows};
     }
     EXPECT_EQ(SnapClientHeight(dragged), best) << dragged;
   }

@@ -59,10 +59,19 @@ TEST(IniDocument, MalformedTextNeverBreaksReading) {
 
 TEST(ParseIniInteger, DecimalAndDollarHexOnly) {
   const std::pair<const char*, std::optional<int32_t>> cases[] = {
-      {"42", 42},          {" -7 ", -7},         {"$FF", 255},          {"$00FF0000", 0xFF0000},
-      {"$FFFFFFFF", -1},   {"2147483647", 2147483647},                  {"2147483648", std::nullopt},
-      {"$100000000", std::nullopt},             {"true", std::nullopt}, {"0x10", std::nullopt},
-      {"12abc", std::nullopt},                  {"", std::nullopt},     {"$", std::nullopt},
+      {"42", 42},
+      {" -7 ", -7},
+      {"$FF", 255},
+      {"$00FF0000", 0xFF0000},
+      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},
+      {"2147483648", std::nullopt},
+      {"$100000000", std::nullopt},
+      {"true", std::nullopt},
+      {"0x10", std::nullopt},
+      {"12abc", std::nullopt},
+      {"", std::nullopt},
+      {"$", std::nullopt},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseIniInteger(text), value) << text;
 }
