@@ -26,20 +26,14 @@ TEST_F(Startup, SecondStartEndsAtOnceAndLeavesTheFirstAlone) {
   EXPECT_TRUE(first.Exit());
 }
 
-TEST_F(Startup, CreatesTheDataFoldersAndStaysHiddenByDefault) {
+TEST_F(Startup, CreatesTheDataFoldersStaysHiddenAndWritesTheGeometryAtExit) {
+  // Aligned to the top: the window stays where it was put.
+  WriteOptions("[main]\r\nalign=2\r\nleft=40\r\ntop=30\r\nwidth=200\r\nheight=300\r\n");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
   EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"work"));
   EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"sets"));
   EXPECT_FALSE(IsWindowVisible(app.Window())) << "minimized is on by default";
-  EXPECT_TRUE(app.Exit());
-}
-
-TEST_F(Startup, ExitWritesTheWindowGeometry) {
-  // Aligned to the top: the window stays where it was put.
-  WriteOptions("[main]\r\nalign=2\r\nleft=40\r\ntop=30\r\nwidth=200\r\nheight=300\r\n");
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Exit());
   EXPECT_EQ(ReadOption("main", "left"), "40");
   EXPECT_EQ(ReadOption("main", "top"), "30");

@@ -119,46 +119,36 @@ TEST(TrayTimer, ATimerMayDestroyItselfFromItsCallback) {
   EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(TrayIcon, HiddenWindowIsTopLevelAndTheShellHoldsTheIcon) {
+TEST_F(TrayIcon, TheShellHoldsTheIconWhileItIsShownAndTheComponentLives) {
   HWND hwnd = tray_.Handle();
-  EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_FALSE(IsWindowVisible(hwnd));
   // Top level (a message-only window would miss the TaskbarCreated broadcast).
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
   // Under Wine the icon lives in Wine's own tray window.
   EXPECT_NE(FindWindowW(L"Shell_TrayWnd", nullptr), nullptr);
-
-  const NOTIFYICONDATAW& data = tray_.IconData();
+  const NOTIFYICONDATAW data = tray_.IconData();
   EXPECT_EQ(data.hWnd, hwnd);
   EXPECT_EQ(data.uCallbackMessage, static_cast<UINT>(WM_USER + 1024));
   EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_STREQ(data.szTip, L"Quorvane");
   EXPECT_EQ(data.hIcon, tray_.Icon());
   EXPECT_TRUE(ShellHasIcon(data));
-}
-
-TEST_F(TrayIcon, HidingDeletesTheIconAndShowingAddsItAgain) {
-  NOTIFYICONDATAW data = tray_.IconData();
   EXPECT_TRUE(tray_.SetIconVisible(false));
   EXPECT_FALSE(ShellHasIcon(data));
   EXPECT_TRUE(tray_.SetIconVisible(true));
   EXPECT_TRUE(ShellHasIcon(data));
-}
 
-TEST_F(TrayIcon, TheIconGoesWithTheComponent) {
-  NOTIFYICONDATAW data;
-  HWND hwnd;
+  NOTIFYICONDATAW otherData;
   {
     TCoolTrayIcon other;
     other.SetIcon(tray_.Icon());
     ASSERT_TRUE(other.SetIconVisible(true));
-    data = other.IconData();
-    hwnd = other.Handle();
-    ASSERT_TRUE(ShellHasIcon(data));
+    otherData = other.IconData();
+    ASSERT_TRUE(ShellHasIcon(otherData));
   }
-  EXPECT_FALSE(ShellHasIcon(data));
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_TRUE(ShellHasIcon(tray_.IconData())) << "the other icon is untouched";
+  EXPECT_FALSE(ShellHasIcon(otherData)) << "the icon goes with its component";
+  EXPECT_FALSE(IsWindow(otherData.hWnd));
+  EXPECT_TRUE(ShellHasIcon(data)) << "the other icon is untouched";
 }
 
 TEST_F(TrayIcon, HintAndBalloonTextsAreCutToTheirFields) {
