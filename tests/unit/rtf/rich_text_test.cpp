@@ -54,7 +54,8 @@ TEST(RtfToPlainText, InstalledCodePageUnlessTheDocumentSays1252) {
                        }});
   EXPECT_EQ(Plain("{\\rtf1\\ansi \\'80\\'81}"), u"\u0410\u0411");
   EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1251 \\'80}"), u"\u0410");
-  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252 \\'80\\'e9}"), u"€é");
+  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252\\fs24 \\'80\\'e9}"), u"€é")
+      << "only \\ansicpg sets the code page";
   InstallAnsiCodePage({});
 }
 

@@ -84,6 +84,12 @@ TEST(MenuModel, TrayMenuOrderAndQuickSettingsChecks) {
         item.id == kCmdPlace3 || item.id == kCmdNoDouble || item.id == kCmdShowPaths;
     EXPECT_EQ(item.checked, expected) << item.caption;
   }
+  for (const MenuItem& item : fast)
+    EXPECT_EQ(item.radio, item.id >= kCmdPlace1 && item.id <= kCmdPlace3) << item.caption;
+  // Commands not built yet are shown disabled.
+  for (const Menu& menu : {SlotSetMenu(), ParamMenu()})
+    for (const MenuItem& item : menu)
+      EXPECT_EQ(item.enabled, item.IsSeparator() || item.id == kCmdLoadSlot) << item.caption;
   Menu transparency = TransparencyMenu(30);
   ASSERT_EQ(transparency.size(), 10u);
   for (size_t i = 0; i < transparency.size(); ++i) EXPECT_EQ(transparency[i].checked, i == 3);

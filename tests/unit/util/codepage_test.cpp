@@ -19,6 +19,7 @@ TEST(CodePage, Windows1252) {
   EXPECT_EQ(Utf16ToAnsi(u"€‚ƒ„é"), "\x80\x82\x83\x84\xE9");
   EXPECT_EQ(AnsiToUtf16("\x80\x9F\xFF"), u"€Ÿÿ");
   EXPECT_EQ(Utf16ToAnsi(u"日😀x"), "??x") << "one replacement per character";
+  EXPECT_EQ(Utf16ToAnsi(u"\u0080\u009F"), "??") << "C1 controls have no byte in Windows-1252";
   EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
   EXPECT_EQ(Utf8ToAnsi("café"), "caf\xE9");
 }
