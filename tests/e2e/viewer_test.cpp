@@ -112,15 +112,16 @@ TEST_F(ViewerText, ABorderlessLayeredWindowShowsTheTextWithoutActivatingAndHides
   HWND edit = form.RichEdit();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(GetParent(edit), hwnd);
-  RECT rect{};
-  GetWindowRect(edit, &rect);
-  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
-  EXPECT_EQ(rect.left, 2);
-  EXPECT_EQ(rect.top, 2);
-  EXPECT_EQ(rect.right, 292);
-  EXPECT_EQ(rect.bottom, 182);
+  RECT area{};
+  GetWindowRect(edit, &area);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&area), 2);
+  EXPECT_EQ(area.left, 2);
+  EXPECT_EQ(area.top, 2);
+  EXPECT_EQ(area.right, 292);
+  EXPECT_EQ(area.bottom, 182);
   EXPECT_FALSE(IsWindowEnabled(edit)) << "never takes focus or mouse input";
   EXPECT_NE(GetWindowLongW(edit, GWL_STYLE) & ES_READONLY, 0);
+
   int displayCount = CursorDisplayCount();
 
   form.ShowText(kRtf, 120, 90);
