@@ -101,27 +101,30 @@ TEST(Bmp, MalformedImagesAreRefused) {
   const Bytes good = EncodeBmp(Bitmap32{4, 4, std::vector<uint32_t>(16, 7)});
   for (size_t n = 0; n < good.size(); ++n)
     EXPECT_FALSE(ParseBmpImage(ByteView(good).first(n))) << "truncated at " << n;
-  auto patched = [&](std::initializer_list<std::pair<size_t, uint32_t>> fields) {
+  auto patched = [&](size_t at, uint32_t v) {
     Bytes b = good;
-    for (auto [at, v] : fields) StoreU32(&b[at], v);
+    StoreU32(&b[at], v);
     return b;
   };
   Bytes bits = good;
   StoreU16(&bits[28], 7);
+  Bytes hugeDims = patched(18, 0x7FFFFFFF);
+  StoreU32(&hugeDims[22], 0x7FFFFFFF);
+  StoreU32(&hugeDims[34], 0);
   const std::pair<const char*, Bytes> cases[] = {
-      {"header size", patched({{14, 64000}})},
-      {"zero width", patched({{18, 0}})},
-      {"negative width", patched({{18, 0x80000000}})},
-      {"the lowest height", patched({{22, 0x80000000}})},
-      {"compression", patched({{30, 9}})},
-      {"image size beyond the data", patched({{34, 0xFFFFFF00}})},
-      {"colour count", patched({{46, 0x10000000}})},
-      {"dimensions far beyond the data", patched({{18, 0x7FFFFFFF}, {22, 0x7FFFFFFF}, {34, 0}})},
+      {"header size", patched(14, 64000)},
+      {"zero width", patched(18, 0)},
+      {"negative width", patched(18, 0x80000000)},
+      {"the lowest height", patched(22, 0x80000000)},
+      {"compression", patched(30, 9)},
+      {"image size beyond the data", patched(34, 0xFFFFFF00)},
+      {"colour count", patched(46, 0x10000000)},
+      {"dimensions far beyond the data", hugeDims},
       {"bit count", bits},
   };
   for (const auto& [name, bytes] : cases) EXPECT_FALSE(ParseBmpImage(bytes)) << name;
   // A declared image size smaller than the rows need: parsed, not decoded.
-  const Bytes small = patched({{34, 4}});
+  const Bytes small = patched(34, 4);
   ASSERT_TRUE(ParseBmpImage(small));
   EXPECT_FALSE(DecodeBmp(small));
 }
