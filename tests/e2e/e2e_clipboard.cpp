@@ -1,81 +1,94 @@
+// codecs/bmp.h declares BI_* names that <windows.h> defines as macros: it comes first.
+#include "codecs/bmp.h"
 #include "e2e_clipboard.h"
 
 #include <cstring>
 
-#include "snapshot/clipboard_io.h"
 #include "e2e_support.h"
+#include "snapshot/clipboard_io.h"
 #include "store/slot_folder.h"
+#include "util/codepage.h"
 #include "util/file_io.h"
 #include "util/ini.h"
+#include "util/le_io.h"
 
 namespace qv::e2e {
-namespace {
 
-HGLOBAL Block(const void* data, size_t size) {
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!mem) return nullptr;
-  std::memcpy(GlobalLock(mem), data, size);
-  GlobalUnlock(mem);
-  return mem;
+Format Text(const std::string& text) {
+  Bytes bytes(text.begin(), text.end());
+  bytes.push_back(0);
+  return {CF_TEXT, bytes};
 }
 
-// Opens the clipboard, retrying while the program reads it.
-bool OpenForWriting() {
-  return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(5));
+Format Registered(const wchar_t* name, Bytes bytes) {
+  return {RegisterClipboardFormatW(name), std::move(bytes)};
 }
 
-}  // namespace
-
-bool PutText(const std::string& text) {
-  return PutMarkedText(text, nullptr);
+Format Dib(int width, int height) {
+  Bytes dib;
+  for (uint32_t v : {40u, static_cast<uint32_t>(width), static_cast<uint32_t>(height)})
+    PutU32(dib, v);
+  PutU16(dib, 1);
+  PutU16(dib, 32);
+  for (int i = 0; i < 6; ++i) PutU32(dib, 0);
+  for (size_t i = 0; i < static_cast<size_t>(width) * height * 4; ++i)
+    dib.push_back(static_cast<uint8_t>(i * 7));
+  return {CF_DIB, dib};
 }
 
-bool PutMarkedText(const std::string& text, const wchar_t* marker) {
-  if (!OpenForWriting()) return false;
+Format Files(const std::vector<std::string>& utf8Names) {
+  Bytes drop;
+  for (uint32_t v : {20u, 0u, 0u, 0u, 1u}) PutU32(drop, v);  // DROPFILES, wide names
+  for (const std::string& name : utf8Names) {
+    for (char16_t c : Utf8ToUtf16(name)) PutU16(drop, c);
+    PutU16(drop, 0);
+  }
+  PutU16(drop, 0);
+  return {CF_HDROP, drop};
+}
+
+bool Put(const std::vector<Format>& formats) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(5)))
+    return false;
   EmptyClipboard();
-  SetClipboardData(CF_TEXT, Block(text.c_str(), text.size() + 1));
-  if (marker) {
-    UINT id = RegisterClipboardFormatW(marker);
-    const DWORD zero = 0;
-    SetClipboardData(id, Block(&zero, sizeof(zero)));
+  for (const Format& f : formats) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, f.bytes.size());
+    std::memcpy(GlobalLock(block), f.bytes.data(), f.bytes.size());
+    GlobalUnlock(block);
+    SetClipboardData(f.id, block);
   }
   return CloseClipboard() != FALSE;
 }
 
-bool PutDib(int width, int height) {
-  std::vector<uint8_t> dib(sizeof(BITMAPINFOHEADER) + static_cast<size_t>(width) * height * 4);
-  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(dib.data());
-  header->biSize = sizeof(BITMAPINFOHEADER);
-  header->biWidth = width;
-  header->biHeight = height;
-  header->biPlanes = 1;
-  header->biBitCount = 32;
-  header->biCompression = BI_RGB;
-  for (size_t i = sizeof(BITMAPINFOHEADER); i < dib.size(); ++i)
-    dib[i] = static_cast<uint8_t>(i * 7);
-  if (!OpenForWriting()) return false;
-  EmptyClipboard();
-  SetClipboardData(CF_DIB, Block(dib.data(), dib.size()));
-  return CloseClipboard() != FALSE;
-}
-
-bool EmptyTheClipboardNow() {
-  if (!OpenForWriting()) return false;
-  EmptyClipboard();
-  return CloseClipboard() != FALSE;
-}
-
-std::string ClipboardText() {
-  if (!OpenForWriting()) return "<busy>";
-  std::string text = "<none>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (auto* p = static_cast<const char*>(GlobalLock(h))) {
-      text.assign(p, strnlen(p, GlobalSize(h)));
+std::optional<Bytes> ClipboardData(UINT id) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(5)))
+    return std::nullopt;
+  std::optional<Bytes> bytes;
+  if (HANDLE h = GetClipboardData(id)) {
+    if (auto* p = static_cast<const uint8_t*>(GlobalLock(h))) {
+      bytes = Bytes(p, p + GlobalSize(h));
       GlobalUnlock(h);
     }
   }
   CloseClipboard();
-  return text;
+  return bytes;
+}
+
+std::optional<Bitmap32> DecodeDib(const Bytes& dib) {
+  Bytes file;
+  PutU16(file, 0x4D42);
+  PutU32(file, static_cast<uint32_t>(14 + dib.size()));
+  PutU32(file, 0);
+  PutU32(file, 0);  // offset: not used by the reader
+  PutBytes(file, dib);
+  return DecodeBmp(file);
+}
+
+std::string ClipboardText() {
+  auto bytes = ClipboardData(CF_TEXT);
+  if (!bytes) return "<none>";
+  return std::string(reinterpret_cast<const char*>(bytes->data()),
+                     strnlen(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 bool SyncWith(HWND window) {
@@ -88,7 +101,7 @@ std::vector<std::string> StoredTexts() {
   std::vector<std::string> texts;
   for (const auto& names : ReadSlotIndex(IniFile(work / L"slots.cfg").Load())) {
     auto data = ReadWholeFile(work / std::filesystem::u8path(names.data));
-    texts.push_back(data ? ReadFormatText(*data, 1) : "<missing>");
+    texts.push_back(data ? ReadFormatText(*data, CF_TEXT) : "<missing>");
   }
   return texts;
 }

@@ -1,20 +1,39 @@
 #pragma once
 // The test process as "another application" writing the clipboard, and reading
-// what the program stored.
+// what the program put there and stored.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "codecs/bitmap32.h"
+#include "util/bytes.h"
+
 namespace qv::e2e {
 
-// Puts CF_TEXT (and nothing else) on the clipboard.
-bool PutText(const std::string& text);
-// Puts CF_TEXT plus a registered privacy marker format.
-bool PutMarkedText(const std::string& text, const wchar_t* marker);
-// Puts a 32-bit CF_DIB of the given size.
-bool PutDib(int width, int height);
-bool EmptyTheClipboardNow();
+struct Format {
+  UINT id;
+  Bytes bytes;
+};
+Format Text(const std::string& text);                     // CF_TEXT
+Format Registered(const wchar_t* name, Bytes bytes);      // a registered format
+Format Dib(int width, int height);                        // a 32-bit CF_DIB
+Format Files(const std::vector<std::string>& utf8Names);  // CF_HDROP, wide names
+
+// Opens the clipboard (retrying while the program reads it), empties it, sets
+// the formats and closes it.
+bool Put(const std::vector<Format>& formats);
+inline bool PutText(const std::string& text) {
+  return Put({Text(text)});
+}
+inline bool EmptyTheClipboardNow() {
+  return Put({});
+}
+// The global-memory bytes of a format on the clipboard now.
+std::optional<Bytes> ClipboardData(UINT id);
+// The pixels of a CF_DIB block.
+std::optional<Bitmap32> DecodeDib(const Bytes& dib);
 // CF_TEXT on the clipboard now, or "<none>".
 std::string ClipboardText();
 // Waits until the program's window has handled every message sent before.

@@ -1,10 +1,16 @@
+// codecs/bmp.h declares BI_* names that <windows.h> defines as macros: it comes first.
+#include "codecs/bmp.h"
 #include "e2e_support.h"
 
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <system_error>
 #include <thread>
+
+#include "platform/win32/handles_win32.h"
+#include "util/file_io.h"
 
 namespace qv::e2e {
 
@@ -44,23 +50,6 @@ Process::~Process() {
     if (Running()) Kill();
     CloseHandle(process_);
   }
-}
-
-Process::Process(Process&& other) noexcept : process_(other.process_), id_(other.id_) {
-  other.process_ = nullptr;
-}
-
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    if (process_) {
-      if (Running()) Kill();
-      CloseHandle(process_);
-    }
-    process_ = other.process_;
-    id_ = other.id_;
-    other.process_ = nullptr;
-  }
-  return *this;
 }
 
 bool Process::Running() const {
@@ -137,6 +126,45 @@ int CountProcesses(const wchar_t* exeName) {
   }
   CloseHandle(snapshot);
   return count;
+}
+
+Bitmap32 CaptureWindow(HWND window, bool printed) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  Bitmap32 image{rect.right - rect.left, rect.bottom - rect.top, {}};
+  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+  BITMAPINFO info{};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC windowDc = GetWindowDC(window);
+  win32::MemoryDC memory(CreateCompatibleDC(windowDc));
+  win32::GdiBitmap section(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (section && bits) {
+    HGDIOBJ old = SelectObject(memory.Get(), section.Get());
+    if (printed) {
+      PrintWindow(window, memory.Get(), 0);
+    } else {
+      BitBlt(memory.Get(), 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    const auto* source = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = source[i] & 0xFFFFFF;
+    SelectObject(memory.Get(), old);
+  }
+  ReleaseDC(window, windowDc);
+  return image;
+}
+
+void SaveArtifact(const Bitmap32& picture, const char* name) {
+  const char* folder = std::getenv("QV_ARTIFACTS");
+  if (folder && *folder) WriteWholeFile(std::filesystem::path(folder) / name, EncodeBmp(picture));
+}
+
+void Screenshot(HWND window, const char* name) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  SaveArtifact(CaptureWindow(window), name);
 }
 
 }  // namespace qv::e2e

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "codecs/bitmap32.h"
+
 namespace qv::e2e {
 
 // The folder holding e2e_tests.exe, quorvane.exe and the tools.
@@ -23,8 +25,6 @@ class Process {
   Process() = default;
   Process(const std::filesystem::path& exe, const std::wstring& arguments);
   ~Process();
-  Process(Process&& other) noexcept;
-  Process& operator=(Process&& other) noexcept;
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
@@ -52,5 +52,13 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 
 // Number of running processes with this executable name.
 int CountProcesses(const wchar_t* exeName);
+
+// The window's pixels as it shows them, children and frame included; or, when
+// printed, what it paints for WM_PRINT (PrintWindow).
+Bitmap32 CaptureWindow(HWND window, bool printed = false);
+// Saves the picture as a BMP in the folder QV_ARTIFACTS names, when it is set.
+void SaveArtifact(const Bitmap32& picture, const char* name);
+// Paints what is pending, then saves the window.
+void Screenshot(HWND window, const char* name);
 
 }  // namespace qv::e2e

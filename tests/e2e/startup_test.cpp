@@ -1,8 +1,5 @@
-// Start, single instance, folders, hiding and the Exit path of the real program.
+// Start, single instance, folders, the Exit path and the viewer chain of the real program.
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 
 #include "e2e_clipboard.h"
 #include "e2e_support.h"
@@ -29,61 +26,19 @@ TEST_F(Startup, SecondStartEndsAtOnceAndLeavesTheFirstAlone) {
   EXPECT_TRUE(first.Exit());
 }
 
-TEST_F(Startup, CreatesTheDataFoldersAndStaysHiddenByDefault) {
+TEST_F(Startup, CreatesTheDataFoldersStaysHiddenAndWritesTheGeometryAtExit) {
+  // Aligned to the top: the window stays where it was put.
+  WriteOptions("[main]\r\nalign=2\r\nleft=40\r\ntop=30\r\nwidth=200\r\nheight=300\r\n");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
   EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"work"));
   EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"sets"));
   EXPECT_FALSE(IsWindowVisible(app.Window())) << "minimized is on by default";
-  EXPECT_TRUE(app.Exit());
-}
-
-TEST_F(Startup, PlainFilesWhereTheFoldersBelongAreReplaced) {
-  std::filesystem::create_directories(DataFolder());
-  std::ofstream(DataFolder() / L"work") << "in the way";
-  std::ofstream(DataFolder() / L"sets") << "in the way";
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"work"));
-  EXPECT_TRUE(std::filesystem::is_directory(DataFolder() / L"sets"));
-  EXPECT_TRUE(app.Exit());
-}
-
-TEST_F(Startup, ExitWritesTheWindowGeometry) {
-  // Aligned to the top: the window stays where it was put.
-  WriteOptions("[main]\r\nalign=2\r\nleft=40\r\ntop=30\r\nwidth=200\r\nheight=300\r\n");
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Exit());
   EXPECT_EQ(ReadOption("main", "left"), "40");
   EXPECT_EQ(ReadOption("main", "top"), "30");
   EXPECT_EQ(ReadOption("main", "width"), "294") << "the width is at least 294";
   EXPECT_EQ(ReadOption("main", "height"), "155") << "one row: no saved slots yet";
-}
-
-TEST_F(Startup, TitleBarCloseOnlyHides) {
-  WriteOptions("[main]\r\nminimized=0\r\n");
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }));
-  RECT client{};
-  GetClientRect(app.Window(), &client);
-  EXPECT_EQ(client.right, 294);
-  EXPECT_EQ(client.bottom, 155) << "97 + 58 for the one row an empty history shows";
-  PostMessageW(app.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(app.Window()); }));
-  EXPECT_TRUE(app.process().Running());
-  EXPECT_TRUE(app.Exit());
-}
-
-TEST_F(Startup, WithoutSavedSlotsExitLeavesAnEmptyIndex) {
-  WriteOptions("[slots]\r\nsaveslots=0\r\n");
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(app.Exit());
-  std::ifstream index(DataFolder() / L"work" / L"slots.cfg", std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(index)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(text, "[main]\r\ncount=0\r\n");
 }
 
 // A viewer of our own, registered before the program joins the chain.

@@ -4,7 +4,72 @@
 #include <chrono>
 #include <system_error>
 
+#include "codecs/bmp.h"
+#include "util/codepage.h"
+#include "util/le_io.h"
+
 namespace qv::test {
+
+Bytes Ansi(const std::string& s) {
+  Bytes b(s.begin(), s.end());
+  b.push_back(0);
+  return b;
+}
+
+Bytes Wide(std::u16string_view s) {
+  Bytes b;
+  for (char16_t c : s) PutU16(b, c);
+  PutU16(b, 0);
+  return b;
+}
+
+Bytes DropHeader(bool wide) {
+  Bytes b;
+  PutU32(b, 20);  // offset of the names
+  PutU32(b, 0);   // drop point
+  PutU32(b, 0);
+  PutU32(b, 0);  // not in the non-client area
+  PutU32(b, wide ? 1 : 0);
+  return b;
+}
+
+Bytes DropList(const std::vector<std::string>& names, bool wide) {
+  Bytes b = DropHeader(wide);
+  for (const std::string& name : names) {
+    if (wide) {
+      PutBytes(b, Wide(Utf8ToUtf16(name)));
+    } else {
+      PutBytes(b, Ansi(name));
+    }
+  }
+  if (wide)
+    PutU16(b, 0);
+  else
+    b.push_back(0);
+  return b;
+}
+
+Bitmap32 Picture(int width, int height, uint32_t seed) {
+  Bitmap32 b{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
+  for (size_t i = 0; i < b.pixels.size(); ++i)
+    b.pixels[i] = static_cast<uint32_t>((i + 1) * 0x030507 + seed * 0x10204) & 0xFFFFFF;
+  return b;
+}
+
+Bytes Dib(const Bitmap32& picture, uint16_t bitCount) {
+  Bytes file = EncodeBmp(picture, bitCount);
+  return Bytes(file.begin() + 14, file.end());
+}
+
+Bytes Stream(const std::vector<Record>& records, ByteView bitmap, ByteView metafile) {
+  Bytes out;
+  SlotStreamWriter writer(out);
+  for (const Record& r : records) writer.AddRecord(r.id, r.data);
+  writer.Finish(!bitmap.empty(), !metafile.empty());
+  PutBytes(out, bitmap);
+  PutBytes(out, metafile);
+  return out;
+}
 
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};

@@ -1,24 +1,51 @@
 #pragma once
-// Shared helpers for the unit tests: byte builders and a temporary folder.
+// Shared helpers for the unit tests: one builder for each kind of test data
+// (clipboard text, file lists, pictures, slot streams) and a temporary folder.
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "codecs/bitmap32.h"
+#include "snapshot/slot_stream.h"
 #include "util/bytes.h"
-#include "util/le_io.h"
 
 namespace qv::test {
 
-inline Bytes Ansi(const std::string& s) {
-  Bytes b(s.begin(), s.end());
-  b.push_back(0);
-  return b;
-}
+// CF_TEXT: the characters and a NUL.
+Bytes Ansi(const std::string& s);
+// CF_UNICODETEXT: UTF-16LE and a NUL.
+Bytes Wide(std::u16string_view s);
 
-inline Bytes Wide(std::u16string_view s) {
-  Bytes b;
-  for (char16_t c : s) PutU16(b, c);
-  PutU16(b, 0);
-  return b;
+// CF_HDROP: the DROPFILES header (names at offset 20), the names, each
+// NUL-terminated, and one more NUL. Wide names are given in UTF-8; ANSI names
+// are written byte for byte.
+Bytes DropList(const std::vector<std::string>& names, bool wide = true);
+// The 20-byte DROPFILES header alone.
+Bytes DropHeader(bool wide);
+
+// A picture whose pixels differ from each other and from another seed's.
+Bitmap32 Picture(int width, int height, uint32_t seed = 0);
+// The picture as CF_DIB holds it: a BMP file image without the file header.
+Bytes Dib(const Bitmap32& picture, uint16_t bitCount = 24);
+
+// A slot data stream: the records, then the picture bytes given, with the
+// header flags set for them.
+struct Record {
+  uint32_t id;
+  Bytes data;
+};
+Bytes Stream(const std::vector<Record>& records, ByteView bitmap = {}, ByteView metafile = {});
+// The stream with its header rewritten by `edit`; `fixCheck` recomputes the
+// check value afterwards, so only the edited field is wrong.
+template <typename Edit>
+Bytes WithHeader(Bytes stream, Edit edit, bool fixCheck = true) {
+  SlotHeader header = *ReadSlotHeader(stream);
+  edit(header);
+  if (fixCheck)
+    header.checkValue =
+        CheckValue(header.recordCount, header.hasBitmap != 0, header.hasMetafile != 0);
+  WriteSlotHeader(stream.data(), header);
+  return stream;
 }
 
 // A fresh folder under the system temp folder, removed with the object.

@@ -1,82 +1,89 @@
 #include <gtest/gtest.h>
 
+#include "sim_fixture.h"
 #include "snapshot/format_names.h"
-#include "snapshot/clip_fixture.h"
-#include "codecs/bmp.h"
 #include "util/io_counts.h"
 
 namespace qv {
 namespace {
 
 using test::Ansi;
-using test::ClipFixture;
-using test::Wide;
+using Items = std::vector<SimClipboard::Item>;
 
-Bitmap32 Picture(int w, int h, uint32_t seed) {
-  Bitmap32 b{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
-  for (size_t i = 0; i < b.pixels.size(); ++i)
-    b.pixels[i] = static_cast<uint32_t>((i + seed) * 0x010101) & 0xFFFFFF;
-  return b;
+// The flags set, one letter each: Text, Rich text, Bitmap, Metafile, Files, Sound.
+std::string Flags(const TClipRec& r) {
+  std::string out;
+  for (auto [set, letter] : {std::pair{r.HasText, 'T'},
+                             {r.HasRichText, 'R'},
+                             {r.HasBitmap, 'B'},
+                             {r.HasMetafile, 'M'},
+                             {r.HasFiles, 'F'},
+                             {r.HasSound, 'S'}})
+    if (set) out += letter;
+  return out;
 }
 
-TEST(ClassifySnapshot, FirstRichTextFormatWins) {
-  ClipFixture f;
-  uint32_t rtf1 = f.clipboard.RegisterFormat("Rich Text Format");
-  uint32_t rtf2 = f.clipboard.RegisterFormat("Rich Text Format Without Objects");
-  f.clipboard.SetByOther({{rtf2, Ansi("{\\rtf1 b}")}, {rtf1, Ansi("{\\rtf1 a}")}});
-  TClipRec& r = f.CaptureNew();
-  EXPECT_TRUE(r.HasRichText);
-  EXPECT_EQ(r.RichFormat, rtf2);
-  EXPECT_FALSE(r.HasText);
-  EXPECT_EQ(r.Kind, kKindText);
-}
-
-TEST(ClassifySnapshot, DibAloneIsAPictureThroughTheSynthesisedBitmap) {
-  ClipFixture f;
-  Bytes dib = EncodeBmp(Picture(9, 4, 0));
-  dib.erase(dib.begin(), dib.begin() + 14);
-  f.clipboard.SetByOther({{CF_DIB, dib}});
-  TClipRec& r = f.CaptureNew();
-  EXPECT_TRUE(r.HasBitmap);
-  EXPECT_EQ(r.Kind, kKindPicture);
-  EXPECT_EQ(r.PictWidth, 9);
-  EXPECT_EQ(r.PictHeight, 4);
-}
-
-TEST(ClassifySnapshot, KindsFromFlags) {
-  ClipFixture f;
-  f.clipboard.SetByOther({{CF_TEXT, Ansi("a")}, {CF_HDROP, Bytes(24, 0)}});
-  EXPECT_EQ(f.CaptureNew().Kind, kKindFiles) << "files override text";
-
-  f.clipboard.SetByOther({{CF_TEXT, Ansi("a")}, {CF_ENHMETAFILE, MakeTestEmf(96, 48, {})}});
-  TClipRec& both = f.CaptureNew();
-  EXPECT_EQ(both.Kind, kKindTextAndPicture);
-  EXPECT_TRUE(both.HasMetafile);
-  EXPECT_EQ(both.PictWidth, 96);
-  EXPECT_EQ(both.PictHeight, 48);
-
-  f.clipboard.SetByOther({{CF_WAVE, Bytes{1, 2}}});
-  TClipRec& sound = f.CaptureNew();
-  EXPECT_TRUE(sound.HasSound);
-  EXPECT_EQ(sound.Kind, kKindOther);
-
-  f.clipboard.SetByOther({{CF_DSPTEXT, Ansi("x")}});
-  EXPECT_TRUE(f.CaptureNew().HasText) << "display text counts as text though it is not stored";
+TEST(ClassifySnapshot, FlagsKindAndPictureSize) {
+  test::SimFixture f;
+  const uint32_t rtf1 = f.clipboard.RegisterFormat("Rich Text Format");
+  const uint32_t rtf2 = f.clipboard.RegisterFormat("Rich Text Format Without Objects");
+  struct Case {
+    const char* name;
+    Items items;
+    std::string flags;
+    uint8_t kind;
+    int width = 0, height = 0;
+    uint32_t richFormat = 0;
+  } cases[] = {
+      {"the first rich text format wins",
+       {{rtf2, Ansi("{\\rtf1 b}")}, {rtf1, Ansi("{\\rtf1 a}")}},
+       "R",
+       kKindText,
+       0,
+       0,
+       rtf2},
+      {"a DIB alone is a picture through the synthesised bitmap",
+       {{CF_DIB, test::Dib(test::Picture(9, 4))}},
+       "B",
+       kKindPicture,
+       9,
+       4},
+      {"files override text", {{CF_TEXT, Ansi("a")}, {CF_HDROP, Bytes(24, 0)}}, "TF", kKindFiles},
+      {"text and metafile",
+       {{CF_TEXT, Ansi("a")}, {CF_ENHMETAFILE, MakeTestEmf(96, 48, {})}},
+       "TM",
+       kKindTextAndPicture,
+       96,
+       48},
+      {"sound", {{CF_WAVE, Bytes{1, 2}}}, "S", kKindOther},
+      {"display text counts as text though it is not stored",
+       {{CF_DSPTEXT, Ansi("x")}},
+       "T",
+       kKindText},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TClipRec& r = f.CaptureNew(c.items);
+    EXPECT_EQ(Flags(r), c.flags);
+    EXPECT_EQ(r.Kind, c.kind);
+    EXPECT_EQ(r.PictWidth, c.width);
+    EXPECT_EQ(r.PictHeight, c.height);
+    EXPECT_EQ(r.RichFormat, c.richFormat);
+  }
 }
 
 TEST(ClassifySnapshot, ClassificationOnlySetsFlags) {
-  ClipFixture f;
+  test::SimFixture f;
   f.slots.emplace_back();
   f.slots[0].HasSound = true;
   f.ctx.CurrentFormats = {CF_TEXT};
   ClassifySnapshot(f.slots, 0, f.attrs);
-  EXPECT_TRUE(f.slots[0].HasSound);
-  EXPECT_TRUE(f.slots[0].HasText);
+  EXPECT_EQ(Flags(f.slots[0]), "TS");
   ClassifySnapshot(f.slots, 5, f.attrs);  // out of range: nothing
 }
 
 TEST(MakeClipRec, SetsSizeAndSizeText) {
-  ClipFixture f;
+  test::SimFixture f;
   TClipRec& r = f.CopyText(std::string(1500, 'x'));
   EXPECT_EQ(r.Size, r.GetSnapshotData().size());
   EXPECT_EQ(r.Size, 6052u);  // four text records
@@ -87,11 +94,9 @@ TEST(MakeClipRec, SetsSizeAndSizeText) {
 // Every attribute of a slot kept on disk comes from one read of its data file
 // and one parse of its stream.
 TEST(MakeClipRec, ReadsAndParsesAnOnDiskStreamOnce) {
-  ClipFixture f;
+  test::SimFixture f;
   f.ctx.maxsize = 0;
-  Bytes dib = EncodeBmp(Picture(9, 4, 0));
-  dib.erase(dib.begin(), dib.begin() + 14);
-  f.clipboard.SetByOther({{CF_TEXT, Ansi("caption")}, {CF_DIB, dib}});
+  f.clipboard.SetByOther({{CF_TEXT, Ansi("caption")}, {CF_DIB, test::Dib(test::Picture(9, 4))}});
   CapturedSnapshot captured = CaptureSnapshot(f.clipboard);
   f.slots.emplace_back();
   f.slots[0].SetSnapshotData(std::move(captured.stream), std::move(captured.formats), f.ctx);
@@ -106,106 +111,103 @@ TEST(MakeClipRec, ReadsAndParsesAnOnDiskStreamOnce) {
   EXPECT_EQ(f.slots[0].Preview, "caption");
 }
 
-TEST(FormatNames, RegisteredNamesAreCutTo59Characters) {
-  ClipFixture f;
-  std::string longName(70, 'N');
-  uint32_t id = f.clipboard.RegisterFormat(longName);
-  EXPECT_EQ(GetFormatName(f.clipboard, id), std::string(59, 'N'));
-  EXPECT_EQ(GetFormatName(f.clipboard, CF_HDROP), "CF_HDROP");
-  EXPECT_EQ(GetFormatName(f.clipboard, 17), "CF_MAX (Win 95)");
-  EXPECT_EQ(GetFormatName(f.clipboard, 600), "PRIVATE_FORMAT");
-  EXPECT_EQ(GetFormatName(f.clipboard, 1000), "GDIObj");
-  EXPECT_EQ(GetFormatName(f.clipboard, 0xBEEF), "UNKNOWN_FORMAT");
-}
-
-TEST(SlotsIdentical, TextComparesTheWholeText) {
-  ClipFixture f;
-  f.CopyText("same start, different end A");
-  f.CopyText("same start, different end B");
-  f.CopyText("same start, different end B");
-  EXPECT_FALSE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-  EXPECT_TRUE(SlotsIdentical(f.slots, 1, 2, f.attrs));
-  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 7, f.attrs)) << "index out of range";
-}
-
-TEST(SlotsIdentical, CaseMattersAndEmptySlotsNeverMatch) {
-  ClipFixture f;
-  f.CopyText("Text");
-  f.CopyText("text");
-  EXPECT_FALSE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-  f.slots.emplace_back();
-  f.slots.emplace_back();
-  EXPECT_FALSE(SlotsIdentical(f.slots, 2, 3, f.attrs));
-}
-
-TEST(SlotsIdentical, BinarySlotsCompareByFlagsAlone) {
-  ClipFixture f;
-  f.clipboard.SetByOther({{0xC001, Bytes{1}}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{0xC002, Bytes{2, 3}}});
-  f.CaptureNew();
-  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-}
-
-TEST(SlotsIdentical, PicturesCompareTheirPixels) {
-  ClipFixture f;
-  f.clipboard.SetBitmapByOther(Picture(6, 6, 1), 24);
-  f.CaptureNew();
-  f.clipboard.SetBitmapByOther(Picture(6, 6, 1), 32);  // other bytes, same pixels
-  f.CaptureNew();
-  f.clipboard.SetBitmapByOther(Picture(6, 6, 2), 24);
-  f.CaptureNew();
-  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.attrs));
-}
-
-TEST(SlotsIdentical, MetafilesCompareRenderedAndSizeFirst) {
-  ClipFixture f;
-  f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{2})}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(30, 10, Bytes{2})}});
-  f.CaptureNew();
-  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.attrs));
-  int renders = f.renderer.renders;
-  EXPECT_FALSE(SlotsIdentical(f.slots, 2, 3, f.attrs));
-  EXPECT_EQ(f.renderer.renders, renders) << "different sizes are refused before rendering";
-}
-
-TEST(SlotsIdentical, FileListsCompareSortedNames) {
-  ClipFixture f;
-  auto drop = [](std::initializer_list<const char*> names) {
-    Bytes b;
-    PutU32(b, 20);
-    for (int i = 0; i < 4; ++i) PutU32(b, 0);
-    for (const char* n : names) PutBytes(b, Ansi(n));
-    b.push_back(0);
-    return b;
+TEST(FormatNames, RegisteredNameOrTheStandardName) {
+  test::SimFixture f;
+  const uint32_t registered = f.clipboard.RegisterFormat(std::string(70, 'N'));
+  const std::pair<uint32_t, std::string> cases[] = {
+      {registered, std::string(59, 'N')},
+      {CF_HDROP, "CF_HDROP"},
+      {17, "CF_MAX (Win 95)"},
+      {511, "UNKNOWN_FORMAT"},
+      {512, "PRIVATE_FORMAT"},
+      {767, "PRIVATE_FORMAT"},
+      {768, "GDIObj"},
+      {1023, "GDIObj"},
+      {1024, "UNKNOWN_FORMAT"},
+      {0xBEEF, "UNKNOWN_FORMAT"},
   };
-  f.clipboard.SetByOther({{CF_HDROP, drop({"C:\\b", "C:\\a"})}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{CF_HDROP, drop({"C:\\a", "C:\\b"})}});
-  f.CaptureNew();
-  f.clipboard.SetByOther({{CF_HDROP, drop({"C:\\a", "C:\\B"})}});
-  f.CaptureNew();
-  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs));
-  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.attrs));
+  for (const auto& [id, name] : cases) EXPECT_EQ(GetFormatName(f.clipboard, id), name) << id;
 }
 
-TEST(SlotsIdentical, RichTextComparesTheTextItShows) {
-  ClipFixture f;
-  uint32_t rtf = f.clipboard.RegisterFormat("Rich Text Format");
-  for (const char* doc : {"{\\rtf1 \\b same words\\par}", "{\\rtf1 \\i same words\\par}",
-                          "{\\rtf1 \\i same w\\'f6rds\\par}"}) {
-    f.clipboard.SetByOther({{rtf, Ansi(doc)}});
-    f.CaptureNew();
+TEST(SlotsIdentical, SameContentByKind) {
+  const uint32_t rtf = 0xC000;  // the first format a fresh clipboard registers
+  struct Case {
+    const char* name;
+    Items a, b;
+    bool identical;
+  } cases[] = {
+      {"text: the whole text",
+       {{CF_TEXT, Ansi("same start, different end A")}},
+       {{CF_TEXT, Ansi("same start, different end B")}},
+       false},
+      {"text: equal", {{CF_TEXT, Ansi("same")}}, {{CF_TEXT, Ansi("same")}}, true},
+      {"text: case matters", {{CF_TEXT, Ansi("Text")}}, {{CF_TEXT, Ansi("text")}}, false},
+      {"binary: the flags alone", {{0xC101, Bytes{1}}}, {{0xC102, Bytes{2, 3}}}, true},
+      {"pictures: other pixels",
+       {{CF_DIB, test::Dib(test::Picture(6, 6, 1))}},
+       {{CF_DIB, test::Dib(test::Picture(6, 6, 2))}},
+       false},
+      {"metafiles: rendered equal",
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       true},
+      {"metafiles: rendered different",
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{1})}},
+       {{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{2})}},
+       false},
+      {"files: sorted names",
+       {{CF_HDROP, test::DropList({"C:\\b", "C:\\a"}, false)}},
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}},
+       true},
+      {"files: case matters",
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\b"}, false)}},
+       {{CF_HDROP, test::DropList({"C:\\a", "C:\\B"}, false)}},
+       false},
+      {"rich text: formatting alone differs",
+       {{rtf, Ansi("{\\rtf1 \\b same words\\par}")}},
+       {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}},
+       true},
+      {"rich text: the text differs",
+       {{rtf, Ansi("{\\rtf1 \\i same words\\par}")}},
+       {{rtf, Ansi("{\\rtf1 \\i same w\\'f6rds\\par}")}},
+       false},
+  };
+  for (const Case& c : cases) {
+    test::SimFixture f;
+    ASSERT_EQ(f.clipboard.RegisterFormat("Rich Text Format"), rtf);
+    f.CaptureNew(c.a);
+    f.CaptureNew(c.b);
+    EXPECT_EQ(SlotsIdentical(f.slots, 0, 1, f.attrs), c.identical) << c.name;
   }
-  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs)) << "formatting alone differs";
-  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 2, f.attrs));
+}
+
+TEST(SlotsIdentical, EdgeCasesNeverMatch) {
+  test::SimFixture f;
+  f.CopyText("x");
+  f.CopyText("x");
+  EXPECT_FALSE(SlotsIdentical(f.slots, 1, 7, f.attrs)) << "index out of range";
+  f.slots.emplace_back();
+  f.slots.emplace_back();
+  EXPECT_FALSE(SlotsIdentical(f.slots, 2, 3, f.attrs)) << "empty slots";
+}
+
+TEST(SlotsIdentical, PicturesComparePixelsNotBytes) {
+  test::SimFixture f;
+  f.clipboard.SetBitmapByOther(test::Picture(6, 6), 24);
+  f.CaptureNew();
+  f.clipboard.SetBitmapByOther(test::Picture(6, 6), 32);
+  f.CaptureNew();
+  EXPECT_NE(f.slots[0].GetSnapshotData(), f.slots[1].GetSnapshotData());
+  EXPECT_TRUE(SlotsIdentical(f.slots, 0, 1, f.attrs));
+}
+
+TEST(SlotsIdentical, MetafilesOfDifferentSizesAreNotRendered) {
+  test::SimFixture f;
+  f.CaptureNew({{CF_ENHMETAFILE, MakeTestEmf(20, 10, Bytes{2})}});
+  f.CaptureNew({{CF_ENHMETAFILE, MakeTestEmf(30, 10, Bytes{2})}});
+  const int renders = f.renderer.renders;
+  EXPECT_FALSE(SlotsIdentical(f.slots, 0, 1, f.attrs));
+  EXPECT_EQ(f.renderer.renders, renders);
 }
 
 }  // namespace

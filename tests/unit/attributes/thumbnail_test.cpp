@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "snapshot/clip_fixture.h"
 #include "attributes/previews.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
@@ -12,10 +12,6 @@ Bitmap32 Reds(int w, int h, std::initializer_list<uint32_t> reds) {
   Bitmap32 b{w, h, {}};
   for (uint32_t r : reds) b.pixels.push_back(r << 16);
   return b;
-}
-
-uint32_t Red(const Bitmap32& b, int x, int y) {
-  return b.at(x, y) >> 16;
 }
 
 TEST(FitPicture, KeepsProportionsAndNeverEnlarges) {
@@ -33,40 +29,40 @@ TEST(FitPicture, KeepsProportionsAndNeverEnlarges) {
   EXPECT_EQ(fit(1, 1000, 75, 56), std::tuple(1, 56, true));
 }
 
+// Each thumbnail pixel averages an inclusive box of the picture, half up;
+// box boundaries round half up and neighbouring boxes share their boundary.
 TEST(MakeThumbnail, AveragesInclusiveBoxes) {
-  // 4 x 2 into 2 x 1: columns 0..2 and 2..3, rows 0..1.
-  Bitmap32 p = Reds(4, 2, {10, 20, 30, 40, 50, 60, 70, 82});
-  Bitmap32 t = MakeThumbnail(p, 2, 1);
-  ASSERT_EQ(t.width, 2);
-  ASSERT_EQ(t.height, 1);
-  EXPECT_EQ(Red(t, 0, 0), 40u) << "(10+20+30+50+60+70)/6";
-  EXPECT_EQ(Red(t, 1, 0), 56u) << "(30+40+70+82)/4 = 55.5 rounds up";
-}
-
-TEST(MakeThumbnail, NeighbouringBoxesShareTheBoundaryRowAndColumn) {
-  // 3 x 3 into 2 x 2: step 1.5, boundaries 0, 2, 3 -> boxes 0..2 and 2..2.
-  Bitmap32 p = Reds(3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 90});
-  Bitmap32 t = MakeThumbnail(p, 2, 2);
-  ASSERT_EQ(t.width, 2);
-  ASSERT_EQ(t.height, 2);
-  EXPECT_EQ(Red(t, 0, 0), 10u);
-  EXPECT_EQ(Red(t, 1, 0), 30u);
-  EXPECT_EQ(Red(t, 0, 1), 30u);
-  EXPECT_EQ(Red(t, 1, 1), 90u);
-}
-
-TEST(MakeThumbnail, BoundariesRoundHalfUpAndAccumulate) {
-  // 5 -> 2: boundary 2.5 becomes 3 (not 2), so the boxes are 0..3 and 3..4.
-  Bitmap32 t = MakeThumbnail(Reds(5, 1, {0, 10, 20, 30, 40}), 2, 1);
-  ASSERT_EQ(t.width, 2);
-  EXPECT_EQ(Red(t, 0, 0), 15u);
-  EXPECT_EQ(Red(t, 1, 0), 35u);
-  // 10 -> 3: boundaries 3.33, 6.67, 10 -> boxes 0..3, 3..7, 7..9.
-  Bitmap32 u = MakeThumbnail(Reds(10, 1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}), 3, 1);
-  ASSERT_EQ(u.width, 3);
-  EXPECT_EQ(Red(u, 0, 0), 15u);
-  EXPECT_EQ(Red(u, 1, 0), 50u);
-  EXPECT_EQ(Red(u, 2, 0), 80u);
+  const struct {
+    const char* name;
+    Bitmap32 picture;
+    int width, height;
+    std::vector<uint32_t> reds;  // row by row
+  } cases[] = {
+      {"4 x 2 into 2 x 1: columns 0..2 and 2..3",
+       Reds(4, 2, {10, 20, 30, 40, 50, 60, 70, 82}),
+       2,
+       1,
+       {40, 56}},
+      {"3 x 3 into 2 x 2: boxes 0..2 and 2..2",
+       Reds(3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 90}),
+       2,
+       2,
+       {10, 30, 30, 90}},
+      {"5 into 2: the boundary 2.5 becomes 3", Reds(5, 1, {0, 10, 20, 30, 40}), 2, 1, {15, 35}},
+      {"10 into 3: boundaries 3.33 and 6.67 accumulate",
+       Reds(10, 1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}),
+       3,
+       1,
+       {15, 50, 80}},
+  };
+  for (const auto& c : cases) {
+    Bitmap32 t = MakeThumbnail(c.picture, c.width, c.height);
+    ASSERT_EQ(t.width, c.width) << c.name;
+    ASSERT_EQ(t.height, c.height) << c.name;
+    std::vector<uint32_t> reds;
+    for (uint32_t p : t.pixels) reds.push_back(p >> 16);
+    EXPECT_EQ(reds, c.reds) << c.name;
+  }
 }
 
 TEST(MakeThumbnail, ChannelsSeparateAndOnly24Bits) {
@@ -82,7 +78,7 @@ TEST(MakeThumbnail, PictureThatFitsIsUnchanged) {
   EXPECT_EQ(MakeThumbnail(p, 75, 56), p);
 }
 
-class PictureViews : public test::ClipFixture, public ::testing::Test {
+class PictureViews : public test::SimFixture, public ::testing::Test {
  protected:
   PreviewSettings settings;
   TClipRec& CopyMetafile(const Bytes& emf) {

@@ -48,6 +48,20 @@ TEST(Bmp, PaletteImagesDecodeBottomUp) {
   EXPECT_EQ(bmp->at(1, 1), 0xFF0000u);
 }
 
+TEST(Bmp, OldCoreHeaderWithThreeByteColours) {
+  // 12-byte header: 16-bit width, height, planes and bit count; colours are B, G, R.
+  Bytes img;
+  PutU16(img, 0x4D42);
+  for (int i = 0; i < 3; ++i) PutU32(img, 0);
+  PutU32(img, 12);
+  for (uint16_t v : {2, 1, 1, 1}) PutU16(img, v);
+  PutBytes(img, Bytes{0, 0, 0, 0x30, 0x20, 0x10});  // black, 0x102030
+  PutBytes(img, Bytes{0x40, 0, 0, 0});              // pixels 0 and 1
+  auto bmp = DecodeBmp(img);
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp->pixels, (std::vector<uint32_t>{0, 0x102030}));
+}
+
 TEST(Bmp, SixteenBitAndBitfields) {
   Bytes img = Bmp(1, 1, 16, {}, {0x1F, 0x7C, 0, 0});  // 0x7C1F: red 31, blue 31
   auto bmp = DecodeBmp(img);
@@ -56,6 +70,8 @@ TEST(Bmp, SixteenBitAndBitfields) {
   Bytes masks;
   for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) PutU32(masks, m);
   Bytes img565 = Bmp(1, 1, 16, {}, {0xE0, 0x07, 0, 0}, BI_BITFIELDS, masks);  // green 63
+  EXPECT_FALSE(DecodeBmp(Bmp(1, 1, 24, {}, {0, 0, 0, 0}, BI_BITFIELDS, masks)))
+      << "masks go with 16 or 32 bits only";
   auto bmp565 = DecodeBmp(img565);
   ASSERT_TRUE(bmp565);
   EXPECT_EQ(bmp565->at(0, 0), 0x00FF00u);
@@ -65,6 +81,7 @@ TEST(Bmp, TopDownRowsAndEncodeRoundTrip) {
   Bitmap32 pic{3, 2, {1, 2, 3, 0xFFFFFF, 0x123456, 0}};
   for (uint16_t bits : {24, 32}) {
     Bytes img = EncodeBmp(pic, bits);
+    EXPECT_EQ(LoadU32(&img[2]), img.size()) << "file size field";
     EXPECT_EQ(DecodeBmp(img), pic);
   }
   Bytes topDown = Bmp(1, -2, 24, {}, {1, 2, 3, 0, 4, 5, 6, 0});
@@ -81,31 +98,33 @@ TEST(Bmp, TheImageEndsWhereItsHeadersSay) {
 }
 
 TEST(Bmp, MalformedImagesAreRefused) {
-  Bytes good = EncodeBmp(Bitmap32{4, 4, std::vector<uint32_t>(16, 7)});
+  const Bytes good = EncodeBmp(Bitmap32{4, 4, std::vector<uint32_t>(16, 7)});
   for (size_t n = 0; n < good.size(); ++n)
     EXPECT_FALSE(ParseBmpImage(ByteView(good).first(n))) << "truncated at " << n;
-
   auto patched = [&](size_t at, uint32_t v) {
     Bytes b = good;
     StoreU32(&b[at], v);
     return b;
   };
-  EXPECT_FALSE(ParseBmpImage(patched(14, 64000))) << "header size";
-  EXPECT_FALSE(ParseBmpImage(patched(18, 0))) << "zero width";
-  EXPECT_FALSE(ParseBmpImage(patched(18, 0x80000000))) << "negative width";
-  EXPECT_FALSE(ParseBmpImage(patched(22, 0x80000000))) << "minimum height";
-  EXPECT_FALSE(ParseBmpImage(patched(30, 9))) << "compression";
-  EXPECT_FALSE(ParseBmpImage(patched(34, 0xFFFFFF00))) << "image size beyond the data";
-  EXPECT_FALSE(ParseBmpImage(patched(46, 0x10000000))) << "colour count";
+  Bytes bits = good;
+  StoreU16(&bits[28], 7);
   Bytes hugeDims = patched(18, 0x7FFFFFFF);
   StoreU32(&hugeDims[22], 0x7FFFFFFF);
   StoreU32(&hugeDims[34], 0);
-  EXPECT_FALSE(ParseBmpImage(hugeDims)) << "dimensions far beyond the data";
-  Bytes bits = good;
-  StoreU16(&bits[28], 7);
-  EXPECT_FALSE(ParseBmpImage(bits)) << "bit count";
+  const std::pair<const char*, Bytes> cases[] = {
+      {"header size", patched(14, 64000)},
+      {"zero width", patched(18, 0)},
+      {"negative width", patched(18, 0x80000000)},
+      {"the lowest height", patched(22, 0x80000000)},
+      {"compression", patched(30, 9)},
+      {"image size beyond the data", patched(34, 0xFFFFFF00)},
+      {"colour count", patched(46, 0x10000000)},
+      {"dimensions far beyond the data", hugeDims},
+      {"bit count", bits},
+  };
+  for (const auto& [name, bytes] : cases) EXPECT_FALSE(ParseBmpImage(bytes)) << name;
   // A declared image size smaller than the rows need: parsed, not decoded.
-  Bytes small = patched(34, 4);
+  const Bytes small = patched(34, 4);
   ASSERT_TRUE(ParseBmpImage(small));
   EXPECT_FALSE(DecodeBmp(small));
 }

@@ -1,62 +1,57 @@
 #include <gtest/gtest.h>
 
-#include "history/app_fixture.h"
+#include "sim_fixture.h"
 #include "snapshot/clipboard_probe.h"
 #include "util/file_io.h"
 
 namespace qv {
 namespace {
 
-using test::AppFixture;
+using test::ModelFixture;
 using test::Texts;
 
-TEST(ClipMonitor, EachChangeBecomesTheNewSlot0) {
-  AppFixture f;
-  f.CopyAll({"a", "b", "c"});
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
-}
-
-TEST(ClipMonitor, NoDoubleComparesWithThePreviousSlotOnly) {
-  AppFixture f;
-  f.core->options.nodouble = true;
-  f.CopyAll({"A", "A"});
-  EXPECT_EQ(f.Texts(), (Texts{"A"}));
-  f.CopyAll({"B", "A"});
-  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A"}));
-  f.core->options.nodouble = false;
-  f.Copy("A");
-  EXPECT_EQ(f.Texts(), (Texts{"A", "B", "A", "A"}));
-}
-
-TEST(ClipMonitor, EmptyingTheClipboardMakesAnEmptySlot0Once) {
-  AppFixture f;
-  f.Copy("text");
-  f.clipboard.ClearByOther();
-  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
-  f.clipboard.ClearByOther();
-  EXPECT_EQ(f.Texts(), (Texts{"text", "-"}));
-  f.Copy("next");
-  EXPECT_EQ(f.Texts(), (Texts{"text", "next"})) << "the empty Slot 0 is reused";
-}
-
-TEST(ClipMonitor, EqualContentAfterAnEmptyClipboardMakesThePreviousSlotTheClipboard) {
-  AppFixture f;
-  f.core->options.nodouble = true;
-  f.Copy("same");
-  f.clipboard.ClearByOther();
-  f.Copy("same");
-  EXPECT_EQ(f.Texts(), (Texts{"same"}));
-}
-
-TEST(ClipMonitor, TrimsToCountPlusOne) {
-  AppFixture f;
-  f.core->options.count = 1;
-  f.CopyAll({"a", "b", "c", "d"});
-  EXPECT_EQ(f.Texts(), (Texts{"c", "d"}));
+// Another program's copies (a null step empties the clipboard) and the slots they leave.
+TEST(ClipMonitor, EachChangeBecomesSlot0) {
+  const struct {
+    const char* name;
+    bool nodouble;
+    uint16_t count;
+    std::vector<const char*> steps;
+    Texts texts;
+  } cases[] = {
+      {"each change is the new Slot 0", false, 15, {"a", "b", "c"}, {"a", "b", "c"}},
+      {"nodouble compares with the previous slot only",
+       true,
+       15,
+       {"A", "A", "B", "A"},
+       {"A", "B", "A"}},
+      {"without nodouble equal copies stay", false, 15, {"A", "A"}, {"A", "A"}},
+      {"emptying makes an empty Slot 0 once", false, 15, {"text", nullptr, nullptr}, {"text", "-"}},
+      {"the empty Slot 0 is reused", false, 15, {"text", nullptr, "next"}, {"text", "next"}},
+      {"equal content after an empty clipboard: the previous slot is the clipboard",
+       true,
+       15,
+       {"same", nullptr, "same"},
+       {"same"}},
+      {"trimmed to count plus one", false, 1, {"a", "b", "c", "d"}, {"c", "d"}},
+  };
+  for (const auto& c : cases) {
+    ModelFixture f;
+    f.core->options.nodouble = c.nodouble;
+    f.core->options.count = c.count;
+    for (const char* step : c.steps) {
+      if (step) {
+        f.Copy(step);
+      } else {
+        f.clipboard.ClearByOther();
+      }
+    }
+    EXPECT_EQ(f.Texts(), c.texts) << c.name;
+  }
 }
 
 TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("visible");
   for (const char* marker :
        {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
@@ -71,7 +66,7 @@ TEST(ClipMonitor, PrivacyMarkedCopiesAreNotCaptured) {
 }
 
 TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("first");
   f.clipboard.refuseOpens = kOpenAttempts - 1;
   f.Copy("second");
@@ -87,7 +82,7 @@ TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
 }
 
 TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("kept");
   f.clipboard.outOfMemory = true;
   f.Copy("too large");
@@ -101,7 +96,7 @@ TEST(ClipMonitor, AClipboardTooLargeForMemoryLeavesTheHistoryAsItIs) {
 // A capture that throws half-way (here the renderer) leaves the history as it
 // was, and the next change is captured as usual.
 TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("kept");
   f.renderer.fails = true;
   EXPECT_ANY_THROW(f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(8, 8, {})}}));
@@ -113,7 +108,7 @@ TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
 }
 
 TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("once");
   f.core->InformClipboardChange();
   f.core->InformClipboardChange();
@@ -121,7 +116,7 @@ TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
 }
 
 TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("before");
   int closes = 0;
   f.clipboard.afterClose = [&] {
@@ -143,7 +138,7 @@ TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
 }
 
 TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("a");
   {
     OwnClipboardWrite write(*f.core);
@@ -154,7 +149,7 @@ TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
 }
 
 TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
-  AppFixture f;
+  ModelFixture f;
   auto wav = f.root / "copy.wav";
   ASSERT_TRUE(WriteWholeFile(wav, Bytes(44, 1)));
   f.core->options.playsound = true;
@@ -182,7 +177,7 @@ TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
 }
 
 TEST(ClipMonitor, ActionsRunForNewSlotsOnly) {
-  AppFixture f;
+  ModelFixture f;
   std::vector<size_t> actions;
   f.core->onNewSlotActions = [&](size_t i) { actions.push_back(i); };
   f.Copy("a");

@@ -1,30 +1,135 @@
 #include <gtest/gtest.h>
 
-#include "history/app_fixture.h"
+#include <functional>
+
+#include "sim_fixture.h"
 #include "util/file_io.h"
 
 namespace qv {
 namespace {
 
-using test::AppFixture;
+using test::ModelFixture;
 using test::Texts;
 
 // a, b, c, d with d as Slot 0.
-struct Abcd : AppFixture {
+struct Abcd : ModelFixture {
   Abcd() { CopyAll({"a", "b", "c", "d"}); }
   void EmptySlot0() { clipboard.ClearByOther(); }
 };
 
-TEST(SlotList, DeleteAndClear) {
+TEST(SlotList, CommandsOnFourSlots) {
+  struct Case {
+    const char* name;
+    bool emptySlot0;  // the clipboard was emptied after d
+    std::function<void(AppCore&)> commands;
+    Texts texts;
+    std::string clipboard;  // "" when not checked
+    uint64_t slept = 0;
+  } cases[] = {
+      {"delete", false, [](AppCore& c) { c.DeleteCommand(1); }, {"a", "c", "d"}, ""},
+      {"Slot 0 is not deleted",
+       false,
+       [](AppCore& c) { c.DeleteCommand(3); },
+       {"a", "b", "c", "d"},
+       ""},
+      {"clear", false, [](AppCore& c) { c.ClearCommand(); }, {"d"}, ""},
+      {"clear twice", false, [](AppCore& c) { c.ClearCommand(), c.ClearCommand(); }, {"d"}, ""},
+      {"swap with a filled Slot 0",
+       false,
+       [](AppCore& c) { c.SwapCommand(0); },
+       {"d", "b", "c", "a"},
+       "a",
+       150},
+      {"swap with an empty Slot 0 duplicates",
+       true,
+       [](AppCore& c) { c.SwapCommand(1); },
+       {"a", "b", "c", "d", "b"},
+       "b"},
+      {"copy comes back as a new Slot 0",
+       false,
+       [](AppCore& c) { c.PutSlotOnClipboard(1); },
+       {"a", "b", "c", "d", "b"},
+       "b"},
+      {"move up", false, [](AppCore& c) { c.MoveUpCommand(0); }, {"b", "a", "c", "d"}, ""},
+      {"move up into Slot 0",
+       false,
+       [](AppCore& c) { c.MoveUpCommand(0), c.MoveUpCommand(2); },
+       {"b", "a", "d", "c"},
+       "c"},
+      {"Slot 0 moved up wraps round to the oldest place",
+       false,
+       [](AppCore& c) { c.MoveUpCommand(0), c.MoveUpCommand(2), c.MoveUpCommand(3); },
+       {"c", "a", "d", "b"},
+       "b",
+       200},
+      {"move up into an empty Slot 0",
+       true,
+       [](AppCore& c) { c.MoveUpCommand(3); },
+       {"a", "b", "c", "d"},
+       "d"},
+      {"move Slot 0 down",
+       false,
+       [](AppCore& c) { c.MoveDownCommand(3); },
+       {"a", "b", "d", "c"},
+       "c"},
+      {"move down",
+       false,
+       [](AppCore& c) { c.MoveDownCommand(3), c.MoveDownCommand(2); },
+       {"a", "d", "b", "c"},
+       "c"},
+      {"the oldest moved down wraps round to Slot 0",
+       false,
+       [](AppCore& c) { c.MoveDownCommand(3), c.MoveDownCommand(2), c.MoveDownCommand(0); },
+       {"c", "d", "b", "a"},
+       "a"},
+      {"the oldest moved down past an empty Slot 0",
+       true,
+       [](AppCore& c) { c.MoveDownCommand(0); },
+       {"b", "c", "d", "a"},
+       "a"},
+      {"previous", false, [](AppCore& c) { c.PreviousCommand(); }, {"d", "a", "b", "c"}, "c"},
+      {"previous and next",
+       false,
+       [](AppCore& c) { c.PreviousCommand(), c.NextCommand(); },
+       {"a", "b", "c", "d"},
+       "d"},
+      {"next with an empty Slot 0",
+       true,
+       [](AppCore& c) { c.NextCommand(); },
+       {"b", "c", "d", "a"},
+       ""},
+      {"out-of-range indices do nothing",
+       false,
+       [](AppCore& c) {
+         c.DeleteSlot(99), c.MoveSlotUp(99), c.MoveSlotDown(99), c.SwapWithClipboard(99);
+         c.CopySlotIntoSlot0(99), c.PutSlotOnClipboard(99);
+       },
+       {"a", "b", "c", "d"},
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Abcd f;
+    if (c.emptySlot0) f.EmptySlot0();
+    c.commands(*f.core);
+    EXPECT_EQ(f.Texts(), c.texts);
+    if (!c.clipboard.empty()) {
+      EXPECT_EQ(f.ClipboardText(), c.clipboard);
+    }
+    if (c.slept) {
+      EXPECT_EQ(f.system.slept, c.slept);
+    }
+  }
+}
+
+TEST(SlotList, PreviousWithAnEmptySlot0AfterNext) {
   Abcd f;
-  f.core->DeleteCommand(1);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "c", "d"}));
-  f.core->DeleteCommand(2);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "c", "d"})) << "Slot 0 is not deleted";
-  f.core->ClearCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"d"}));
-  f.core->ClearCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"d"}));
+  f.EmptySlot0();
+  f.core->NextCommand();
+  f.EmptySlot0();
+  f.core->PreviousCommand();
+  EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "a"}));
+  EXPECT_EQ(f.ClipboardText(), "a");
 }
 
 // A command chosen from a menu finds its record after captures moved it, and
@@ -42,88 +147,8 @@ TEST(SlotList, RecordsKeepTheirSerialWhereverTheyMove) {
   EXPECT_EQ(f.core->IndexOfSerial(b), 3u);
 }
 
-TEST(SlotList, SwapExchangesWithAFilledSlot0) {
-  Abcd f;
-  f.core->SwapCommand(0);
-  EXPECT_EQ(f.Texts(), (Texts{"d", "b", "c", "a"}));
-  EXPECT_EQ(f.ClipboardText(), "a");
-  EXPECT_EQ(f.system.slept, 150u);
-}
-
-TEST(SlotList, SwapWithAnEmptySlot0Duplicates) {
-  Abcd f;
-  f.EmptySlot0();
-  f.core->SwapCommand(1);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d", "b"}));
-  EXPECT_EQ(f.ClipboardText(), "b");
-}
-
-TEST(SlotList, CopyComesBackAsANewSlot0) {
-  Abcd f;
-  f.core->PutSlotOnClipboard(1);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d", "b"}));
-}
-
-TEST(SlotList, MoveUp) {
-  Abcd f;
-  f.core->MoveUpCommand(0);
-  EXPECT_EQ(f.Texts(), (Texts{"b", "a", "c", "d"}));
-  f.core->MoveUpCommand(2);
-  EXPECT_EQ(f.Texts(), (Texts{"b", "a", "d", "c"}));
-  EXPECT_EQ(f.ClipboardText(), "c");
-  f.core->MoveUpCommand(3);  // Slot 0 wraps round to the oldest place
-  EXPECT_EQ(f.Texts(), (Texts{"c", "a", "d", "b"}));
-  EXPECT_EQ(f.ClipboardText(), "b");
-  EXPECT_EQ(f.system.slept, 200u);
-}
-
-TEST(SlotList, MoveUpIntoAnEmptySlot0) {
-  Abcd f;
-  f.EmptySlot0();
-  f.core->MoveUpCommand(3);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d"}));
-  EXPECT_EQ(f.ClipboardText(), "d");
-}
-
-TEST(SlotList, MoveDown) {
-  Abcd f;
-  f.core->MoveDownCommand(3);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "d", "c"}));
-  EXPECT_EQ(f.ClipboardText(), "c");
-  f.core->MoveDownCommand(2);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "d", "b", "c"}));
-  f.core->MoveDownCommand(0);  // the oldest wraps round to Slot 0
-  EXPECT_EQ(f.Texts(), (Texts{"c", "d", "b", "a"}));
-  EXPECT_EQ(f.ClipboardText(), "a");
-}
-
-TEST(SlotList, MoveDownTheOldestPastAnEmptySlot0) {
-  Abcd f;
-  f.EmptySlot0();
-  f.core->MoveDownCommand(0);
-  EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "a"}));
-  EXPECT_EQ(f.ClipboardText(), "a");
-}
-
-TEST(SlotList, Rotations) {
-  Abcd f;
-  f.core->PreviousCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"d", "a", "b", "c"}));
-  EXPECT_EQ(f.ClipboardText(), "c");
-  f.core->NextCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d"}));
-  EXPECT_EQ(f.ClipboardText(), "d");
-  f.EmptySlot0();
-  f.core->NextCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "a"}));
-  f.EmptySlot0();
-  f.core->PreviousCommand();
-  EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "a"}));
-  EXPECT_EQ(f.ClipboardText(), "a");
-}
-
 TEST(SlotList, OneElementListIgnoresEveryMove) {
-  AppFixture f;
+  ModelFixture f;
   f.Copy("only");
   f.core->PreviousCommand();
   f.core->NextCommand();
@@ -133,17 +158,6 @@ TEST(SlotList, OneElementListIgnoresEveryMove) {
   f.core->DeleteCommand(0);
   f.core->SwapCommand(0);
   EXPECT_EQ(f.Texts(), (Texts{"only"}));
-}
-
-TEST(SlotList, OutOfRangeIndicesDoNothing) {
-  Abcd f;
-  f.core->DeleteSlot(99);
-  f.core->MoveSlotUp(99);
-  f.core->MoveSlotDown(99);
-  f.core->SwapWithClipboard(99);
-  f.core->CopySlotIntoSlot0(99);
-  f.core->PutSlotOnClipboard(99);
-  EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d"}));
 }
 
 TEST(SlotList, TrimAndSetSlotCount) {
@@ -159,7 +173,7 @@ TEST(SlotList, TrimAndSetSlotCount) {
 }
 
 TEST(SlotList, OnDiskSlotsKeepTheirFileWhenMovedAndLoseItWhenDropped) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.maxsize = 0;
   f.core->ApplyOptionsToContext();
   f.CopyAll({"a", "b", "c"});
@@ -168,23 +182,24 @@ TEST(SlotList, OnDiskSlotsKeepTheirFileWhenMovedAndLoseItWhenDropped) {
     ASSERT_TRUE(rec.OnDisk);
     files.push_back(rec.FileName);
   }
+  auto remaining = [&] {
+    size_t n = 0;
+    for (const auto& file : files) n += FileExists(file);
+    return n;
+  };
   f.core->MoveUpCommand(0);
   f.core->PreviousCommand();
-  for (const auto& file : files) EXPECT_TRUE(FileExists(file));
+  EXPECT_EQ(remaining(), 3u);
   f.core->DeleteCommand(0);
   EXPECT_EQ(f.root.FileCount(), 0u);
-  size_t remaining = 0;
-  for (const auto& file : files) remaining += FileExists(file);
-  EXPECT_EQ(remaining, 2u);
+  EXPECT_EQ(remaining(), 2u);
   f.core->options.count = 1;
   f.Copy("d");
-  remaining = 0;
-  for (const auto& file : files) remaining += FileExists(file);
-  EXPECT_EQ(remaining, 1u) << "the trimmed slot's file is deleted";
+  EXPECT_EQ(remaining(), 1u) << "the trimmed slot's file is deleted";
 }
 
 TEST(SlotList, DuplicateIntoSlot0CopiesTheDataFile) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.maxsize = 0;
   f.core->ApplyOptionsToContext();
   f.CopyAll({"a", "b"});

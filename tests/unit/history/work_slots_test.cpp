@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <functional>
 
-#include "history/app_fixture.h"
+#include "sim_fixture.h"
 #include "store/slot_file.h"
 #include "store/slot_folder.h"
 #include "util/file_io.h"
 #include "util/ini.h"
+#include "util/le_io.h"
 
 namespace qv {
 namespace {
 
-using test::AppFixture;
+using test::ModelFixture;
 using test::Texts;
 
 std::string ReadText(const std::filesystem::path& path) {
@@ -26,7 +27,7 @@ size_t SlotFiles(const std::filesystem::path& folder) {
   return n;
 }
 
-struct Stored : AppFixture {
+struct Stored : ModelFixture {
   // A previous run that copied a, b, c and exited with its slots saved.
   Stored() {
     CopyAll({"a", "b", "c"});
@@ -70,7 +71,7 @@ TEST(WorkSlots, NextStartWithAnEmptyClipboardPutsSlot0Back) {
 }
 
 TEST(WorkSlots, AnEmptySlot0IsNotStored) {
-  AppFixture f;
+  ModelFixture f;
   f.CopyAll({"a", "b", "c"});
   f.clipboard.ClearByOther();
   ASSERT_FALSE(f.core->SaveWorkSlots());
@@ -108,73 +109,81 @@ TEST(WorkSlots, AKillLosesNothingThePreviousExitStored) {
   EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c"}));
 }
 
-TEST(WorkSlots, FilesNoIndexNamesAreRemovedAtStart) {
-  Stored f;
-  WriteWholeFile(f.Work() / "123456.dat", Bytes(10, 1));
-  WriteWholeFile(f.Work() / "notes.txt", Bytes(10, 1));
-  f.StartAndLoad();
-  EXPECT_FALSE(FileExists(f.Work() / "123456.dat"));
-  EXPECT_TRUE(FileExists(f.Work() / "notes.txt")) << "files the program did not make stay";
-  EXPECT_EQ(SlotFiles(f.Work()), 6u);
-}
-
-TEST(WorkSlots, DamagedEntriesAreSkippedAndTheRestLoads) {
-  Stored f;
-  auto names = ReadSlotIndex(f.Index());
-  // slot1: truncated attributes; slot2: data file gone.
-  auto attributes = *ReadWholeFile(f.Work() / names[0].attributes);
-  attributes.resize(100);
-  WriteWholeFile(f.Work() / names[0].attributes, attributes);
-  RemoveFile(f.Work() / names[1].data);
-  f.clipboard.ClearByOther();
-  f.StartAndLoad();
-  EXPECT_EQ(f.Texts(), (Texts{"c"}));
-}
-
-TEST(WorkSlots, MalformedIndexes) {
-  Stored f;
-  auto names = ReadSlotIndex(f.Index());
-  auto write = [&](const std::string& text) {
-    WriteWholeFile(f.Work() / "slots.cfg", AsBytes(text));
+// What a start makes of a work folder damaged between two runs: every slot
+// that can be read loads, the others are skipped; the clipboard is empty.
+TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
+  using Damage =
+      std::function<void(const std::filesystem::path& work, const std::vector<SlotFileNames>&)>;
+  auto index = [](const std::filesystem::path& work, const std::string& text) {
+    ASSERT_TRUE(WriteWholeFile(work / "slots.cfg", AsBytes(text)));
+  };
+  auto entry = [](int k, const std::string& data, const std::string& set) {
+    return "[slot" + std::to_string(k) + "]\r\ndata=" + data + "\r\nset=" + set + "\r\n";
+  };
+  const struct {
+    const char* name;
+    Damage damage;
+    Texts texts;
+  } cases[] = {
+      {"attributes of slot 1 truncated, data of slot 2 gone",
+       [](auto& work, auto& names) {
+         std::filesystem::resize_file(work / names[0].attributes, 100);
+         RemoveFile(work / names[1].data);
+       },
+       {"c"}},
+      {"a count beyond the sections",
+       [&](auto& work, auto& names) {
+         index(work, "[main]\r\ncount=70000\r\n" + entry(3, names[2].data, names[2].attributes));
+       },
+       {"c"}},
+      {"a name leaving the folder",
+       [&](auto& work, auto& names) {
+         index(work, "[main]\r\ncount=2\r\n" + entry(1, "..\\..\\x.dat", names[0].attributes) +
+                         entry(2, names[2].data, names[2].attributes));
+       },
+       {"c"}},
+      {"two entries naming one data file",
+       [&](auto& work, auto& names) {
+         index(work, "[main]\r\ncount=2\r\n" + entry(1, names[2].data, names[2].attributes) +
+                         entry(2, names[2].data, names[2].attributes));
+       },
+       {"c"}},
+      {"garbage: no slot, the empty clipboard is Slot 0",
+       [&](auto& work, auto&) { index(work, "garbage\x01\x02"); },
+       {"-"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Stored f;
+    c.damage(f.Work(), ReadSlotIndex(f.Index()));
+    ASSERT_TRUE(WriteWholeFile(f.Work() / "123456.dat", Bytes(10, 1)));
     f.clipboard.ClearByOther();
     f.StartAndLoad();
-    return f.Texts();
-  };
-  std::string slot3 = "[slot3]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes;
-  EXPECT_EQ(write("[main]\r\ncount=70000\r\n" + slot3), (Texts{"c"}))
-      << "a count beyond the sections: the missing ones are skipped";
-  EXPECT_EQ(
-      write("[main]\r\ncount=2\r\n[slot1]\r\ndata=..\\..\\x.dat\r\nset=" + names[0].attributes +
-            "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
-      (Texts{"c"}))
-      << "names that leave the folder are refused";
-  // Names are ANSI bytes: one that is not UTF-8 skips its slot, the others
-  // load, and the next exit still stores them.
-  EXPECT_EQ(write("[main]\r\ncount=2\r\n[slot1]\r\ndata=\xE9.dat\r\nset=" + names[0].attributes +
-                  "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes),
-            (Texts{"c"}));
-  EXPECT_FALSE(f.core->SaveWorkSlots());
-  EXPECT_EQ(IniInteger(f.Index(), "main", "count", -1), 1);
-  // Garbage names nothing: the slot files go, the clipboard (empty) is Slot 0.
-  EXPECT_EQ(write("garbage\x01\x02"), (Texts{"-"}));
-  EXPECT_EQ(SlotFiles(f.Work()), 0u);
+    EXPECT_EQ(f.Texts(), c.texts);
+    EXPECT_FALSE(FileExists(f.Work() / "123456.dat")) << "a file no index entry names is removed";
+  }
 }
 
-TEST(WorkSlots, TwoEntriesNamingOneDataFileLoadOnce) {
+// Names are ANSI bytes: one that is not UTF-8 skips its slot, the others load,
+// and the next exit still stores them. Files the program did not make stay.
+TEST(WorkSlots, UnreadableNamesAndForeignFiles) {
   Stored f;
   auto names = ReadSlotIndex(f.Index());
-  std::string text = "[main]\r\ncount=2\r\n";
-  for (int k = 1; k <= 2; ++k)
-    text += "[slot" + std::to_string(k) + "]\r\ndata=" + names[2].data +
-            "\r\nset=" + names[2].attributes + "\r\n";
-  WriteWholeFile(f.Work() / "slots.cfg", AsBytes(text));
+  ASSERT_TRUE(WriteWholeFile(
+      f.Work() / "slots.cfg",
+      AsBytes("[main]\r\ncount=2\r\n[slot1]\r\ndata=\xE9.dat\r\nset=" + names[0].attributes +
+              "\r\n[slot2]\r\ndata=" + names[2].data + "\r\nset=" + names[2].attributes)));
+  ASSERT_TRUE(WriteWholeFile(f.Work() / "notes.txt", Bytes(10, 1)));
   f.clipboard.ClearByOther();
   f.StartAndLoad();
   EXPECT_EQ(f.Texts(), (Texts{"c"}));
+  EXPECT_FALSE(f.core->SaveWorkSlots());
+  EXPECT_EQ(IniInteger(f.Index(), "main", "count", -1), 1);
+  EXPECT_TRUE(FileExists(f.Work() / "notes.txt"));
 }
 
 TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.maxsize = 100 * 1024;
   f.core->ApplyOptionsToContext();
   f.Copy(std::string(40 * 1024, 'x'));  // four text records: above 100 kB
@@ -187,7 +196,7 @@ TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
 }
 
 TEST(WorkSlots, DiskPolicyMovesSlotsBothWays) {
-  AppFixture f;
+  ModelFixture f;
   f.CopyAll({"small", "also small"});
   EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 0u);
   f.core->options.maxsize = 0;
@@ -219,7 +228,7 @@ TEST(SlotFiles, ExportNamesAndBytes) {
   EXPECT_EQ(SlotExportName("clip.txt"), std::filesystem::path("clip.txt.slot"));
   EXPECT_EQ(SlotExportName("clip"), std::filesystem::path("clip.slot"));
 
-  AppFixture f;
+  ModelFixture f;
   f.Copy("exported");
   auto exportTo = [&](const std::string& name) {
     auto temporary = f.core->PrepareSlotExport(0);
@@ -239,7 +248,7 @@ TEST(SlotFiles, ExportNamesAndBytes) {
 }
 
 TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
-  AppFixture f;
+  ModelFixture f;
   f.core->options.playsound = true;
   f.Copy("original");
   auto temporary = f.core->PrepareSlotExport(0);
@@ -268,7 +277,7 @@ namespace qv {
 namespace {
 
 TEST(ReLoadOptions, AppliesCountDiskPolicyAndSound) {
-  test::AppFixture f;
+  test::ModelFixture f;
   f.CopyAll({"a", "b", "c", "d"});
   IniFile ini(f.core->folders.OptionsFile);
   ASSERT_TRUE(ini.WriteString("slots", "count", "2"));

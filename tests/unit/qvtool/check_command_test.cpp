@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
-#include "tool_fixture.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
 
 using test::Ansi;
-using test::ToolFixture;
+using test::SimFixture;
 using test::WithHeader;
 using ::testing::HasSubstr;
 
 TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
-  ToolFixture f;
+  SimFixture f;
   auto slot = f.SaveSlot("text.slot", {{CF_TEXT, Ansi("Hello world")}});
   auto result = f.Run("check", slot);
   EXPECT_EQ(result.exitCode, 0);
@@ -35,30 +35,33 @@ TEST(QvtoolCheck, ValidTextSlotShowsCheckValueAndEveryRecord) {
 }
 
 TEST(QvtoolCheck, PictureSlotsShowTheirDimensions) {
-  ToolFixture f;
-  f.clipboard.SetBitmapByOther(test::Picture(40, 30), 24);
-  auto bitmap = f.Write("bitmap.slot", CaptureClipboard(f.clipboard));
-  auto result = f.Run("check", bitmap);
-  EXPECT_EQ(result.exitCode, 0);
-  EXPECT_THAT(result.out, HasSubstr("bitmap: 40 x 30, 24 bits, 3654 bytes\n"));
-  EXPECT_THAT(f.Run("check", bitmap, true).out,
-              HasSubstr(R"("Bitmap":{"width":40,"height":30,"bitCount":24,"size":3654})"));
-
-  f.clipboard.SetBitmapByOther(test::Picture(7, 5), 32);
-  EXPECT_THAT(f.Run("check", f.Write("bitmap32.slot", CaptureClipboard(f.clipboard))).out,
-              HasSubstr("bitmap: 7 x 5, 32 bits,"));
-
-  auto metafile = f.SaveSlot("emf.slot", {{CF_ENHMETAFILE, MakeTestEmf(120, 80, Bytes{1, 2})}});
-  result = f.Run("check", metafile);
-  EXPECT_EQ(result.exitCode, 0);
-  EXPECT_THAT(result.out, HasSubstr("metafile: 120 x 80 pixels at 96 dpi, 124 bytes\n"));
-  EXPECT_THAT(f.Run("check", metafile, true).out,
-              HasSubstr(R"("Metafile":{"width":120,"height":80,"size":124})"));
+  SimFixture f;
+  auto bitmap = [&](int width, int height, uint16_t bits) {
+    f.clipboard.SetBitmapByOther(test::Picture(width, height), bits);
+    return f.Write("bitmap" + std::to_string(bits) + ".slot", CaptureClipboard(f.clipboard));
+  };
+  const struct {
+    std::filesystem::path slot;
+    std::string line, json;
+  } cases[] = {
+      {bitmap(40, 30, 24), "bitmap: 40 x 30, 24 bits, 3654 bytes\n",
+       R"("Bitmap":{"width":40,"height":30,"bitCount":24,"size":3654})"},
+      {bitmap(7, 5, 32), "bitmap: 7 x 5, 32 bits, 194 bytes\n", R"("bitCount":32,"size":194})"},
+      {f.SaveSlot("emf.slot", {{CF_ENHMETAFILE, MakeTestEmf(120, 80, Bytes{1, 2})}}),
+       "metafile: 120 x 80 pixels at 96 dpi, 124 bytes\n",
+       R"("Metafile":{"width":120,"height":80,"size":124})"},
+  };
+  for (const auto& c : cases) {
+    auto result = f.Run("check", c.slot);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.out, HasSubstr(c.line));
+    EXPECT_THAT(f.Run("check", c.slot, true).out, HasSubstr(c.json));
+  }
 }
 
 // Each damaged stream is refused with the check that failed, on one line.
 TEST(QvtoolCheck, RefusedStreamsNameTheFailedCheck) {
-  ToolFixture f;
+  SimFixture f;
   const Bytes text = f.Capture({{CF_TEXT, Ansi("Hello world")}});  // records of 12, 4, 24, 12 bytes
   f.clipboard.SetBitmapByOther(test::Picture(4, 3), 24);
   const Bytes bitmap = CaptureClipboard(f.clipboard);
@@ -107,12 +110,12 @@ TEST(QvtoolCheck, RefusedStreamsNameTheFailedCheck) {
 }
 
 TEST(QvtoolCheck, MissingFileIsAnErrorNotAVerdict) {
-  ToolFixture f;
-  auto result = f.Run("check", f.folder / "nothing.slot");
+  SimFixture f;
+  auto result = f.Run("check", f.root / "nothing.slot");
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_THAT(result.err, HasSubstr("nothing.slot: cannot read the file"));
-  EXPECT_EQ(f.Run("check", f.folder.path()).exitCode, 1) << "a folder is no slot file";
+  EXPECT_EQ(f.Run("check", f.root.path()).exitCode, 1) << "a folder is no slot file";
 }
 
 }  // namespace

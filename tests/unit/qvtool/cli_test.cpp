@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
-#include "tool_fixture.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using ::testing::HasSubstr;
 
 TEST(QvtoolArguments, BadArgumentsGiveUsageAndExit64) {
-  test::ToolFixture f;
+  test::SimFixture f;
   auto slot = tool::PathText(f.SaveSlot("a.slot", {{CF_TEXT, test::Ansi("a")}}));
   const std::vector<std::vector<std::string>> bad = {
       {},
@@ -23,7 +23,7 @@ TEST(QvtoolArguments, BadArgumentsGiveUsageAndExit64) {
   };
   for (const auto& args : bad) {
     SCOPED_TRACE(testing::PrintToString(args));
-    auto result = tool::RunTool(args, f.platform);
+    auto result = f.Run(args);
     EXPECT_EQ(result.exitCode, 64);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, tool::UsageText());
@@ -32,7 +32,7 @@ TEST(QvtoolArguments, BadArgumentsGiveUsageAndExit64) {
 }
 
 TEST(QvtoolArguments, OptionsMayComeAfterThePathAndDashDashEndsThem) {
-  test::ToolFixture f;
+  test::SimFixture f;
   auto slot = tool::PathText(f.SaveSlot("a.slot", {{CF_TEXT, test::Ansi("a")}}));
   EXPECT_EQ(f.Run({"info", slot, "--json"}).out.front(), '{');
   auto dashed = tool::PathText(f.SaveSlot("-odd.slot", {{CF_TEXT, test::Ansi("odd")}}));
@@ -43,7 +43,7 @@ TEST(QvtoolArguments, OptionsMayComeAfterThePathAndDashDashEndsThem) {
 }
 
 TEST(QvtoolArguments, NonAsciiPathsWork) {
-  test::ToolFixture f;
+  test::SimFixture f;
   auto slot = f.SaveSlot("Grüße 日本.slot", {{CF_TEXT, test::Ansi("x")}});
   auto result = f.Run({"check", tool::PathText(slot)});
   EXPECT_EQ(result.exitCode, 0) << result.err;

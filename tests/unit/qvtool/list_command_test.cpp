@@ -3,9 +3,11 @@
 
 #include <functional>
 
-#include "history/app_fixture.h"
 #include "store/slot_folder.h"
-#include "tool_fixture.h"
+#include "util/file_io.h"
+#include "util/ini.h"
+#include "util/le_io.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
@@ -25,18 +27,16 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // A work folder the program stored at exit: three text slots and a picture.
-struct StoredFolder {
-  test::AppFixture app;
-  test::ToolFixture tool;
+struct StoredFolder : test::ModelFixture {
   std::filesystem::path work;
   std::vector<SlotFileNames> names;
 
   StoredFolder() {
-    app.CopyAll({"first \"one\"", "second\r\nline"});
-    app.clipboard.SetBitmapByOther(test::Picture(8, 6));
-    app.Copy("third");
-    EXPECT_FALSE(app.core->SaveWorkSlots());
-    work = app.core->folders.WorkFolder;
+    CopyAll({"first \"one\"", "second\r\nline"});
+    clipboard.SetBitmapByOther(test::Picture(8, 6));
+    Copy("third");
+    EXPECT_FALSE(core->SaveWorkSlots());
+    work = core->folders.WorkFolder;
     names = ReadSlotIndex(IniFile(work / kSlotIndexName).Load());
     EXPECT_EQ(names.size(), 4u);
   }
@@ -45,7 +45,7 @@ struct StoredFolder {
   void SetIndex(const std::string& section, const std::string& key, const std::string& value) {
     EXPECT_TRUE(IniFile(work / kSlotIndexName).WriteString(section, key, value));
   }
-  tool::CommandResult List(bool json = false) { return tool.Run("list", work, json); }
+  tool::CommandResult List(bool json = false) { return Run("list", work, json); }
 };
 
 TEST(QvtoolList, OneLinePerSlotInIndexOrder) {
@@ -68,66 +68,51 @@ TEST(QvtoolList, OneLinePerSlotInIndexOrder) {
   EXPECT_THAT(json[2], HasSubstr(R"("PictWidth":8,"PictHeight":6})"));
 }
 
-// Each kind of damage is reported on the damaged slot's line; the others stay listed.
+// Each kind of damage is reported on the damaged slot's line; the others stay
+// listed. In the reasons, DATA1, DATA2 and SET2 stand for the stored names.
 TEST(QvtoolList, DamagedEntriesAreReportedInPlace) {
-  struct Case {
-    const char* name;
+  auto patch = [](const std::filesystem::path& file, size_t at, uint8_t value) {
+    Bytes bytes = *ReadWholeFile(file);
+    bytes[at] = value;
+    WriteWholeFile(file, bytes);
+  };
+  const struct {
     std::function<void(StoredFolder&)> damage;
-    std::function<std::string(const StoredFolder&)> reason;
+    std::string reason;
+  } cases[] = {
+      {[](StoredFolder& f) { std::filesystem::remove(f.Data(2)); }, "data file DATA2 missing"},
+      {[](StoredFolder& f) { std::filesystem::remove(f.Attributes(2)); },
+       "attribute file SET2 missing"},
+      {[](StoredFolder& f) { std::filesystem::resize_file(f.Attributes(2), 100); },
+       "attribute file SET2 has 100 bytes, not 258"},
+      {[&](StoredFolder& f) { patch(f.Attributes(2), 1, 7); },  // a flag other than 0 or 1
+       "attribute file SET2 malformed"},
+      {[](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 101); },
+       "data file DATA2 has 101 bytes, the attributes say 100"},
+      {[&](StoredFolder& f) { patch(f.Data(2), 4, 0x12); }, "data file DATA2 invalid: version"},
+      {[](StoredFolder& f) { f.SetIndex("slot2", "data", "../x.dat"); },
+       "file name \"../x.dat\" leaves the folder"},
+      {[](StoredFolder& f) { f.SetIndex("slot2", "data", f.names[0].data); },
+       "data file DATA1 already belongs to slot 1"},
+      {[](StoredFolder& f) { f.SetIndex("slot2", "set", ""); },
+       "slots.cfg names no attribute file for it"},
   };
-  const Case cases[] = {
-      {"data file missing", [](StoredFolder& f) { std::filesystem::remove(f.Data(2)); },
-       [](const StoredFolder& f) { return "data file " + f.names[1].data + " missing"; }},
-      {"attribute file missing", [](StoredFolder& f) { std::filesystem::remove(f.Attributes(2)); },
-       [](const StoredFolder& f) {
-         return "attribute file " + f.names[1].attributes + " missing";
-       }},
-      {"attribute file short",
-       [](StoredFolder& f) { std::filesystem::resize_file(f.Attributes(2), 100); },
-       [](const StoredFolder& f) {
-         return "attribute file " + f.names[1].attributes + " has 100 bytes, not 258";
-       }},
-      {"attribute file malformed",
-       [](StoredFolder& f) {
-         Bytes bad = *ReadWholeFile(f.Attributes(2));
-         bad[1] = 7;  // a flag other than 0 or 1
-         WriteWholeFile(f.Attributes(2), bad);
-       },
-       [](const StoredFolder& f) {
-         return "attribute file " + f.names[1].attributes + " malformed";
-       }},
-      {"data file longer than recorded",
-       [](StoredFolder& f) { std::filesystem::resize_file(f.Data(2), 101); },
-       [](const StoredFolder& f) {
-         return "data file " + f.names[1].data + " has 101 bytes, the attributes say 100";
-       }},
-      {"data file damaged, same size",
-       [](StoredFolder& f) {
-         Bytes bad = *ReadWholeFile(f.Data(2));
-         bad[4] = 0x12;  // the version
-         WriteWholeFile(f.Data(2), bad);
-       },
-       [](const StoredFolder& f) { return "data file " + f.names[1].data + " invalid: version"; }},
-      {"name leaving the folder", [](StoredFolder& f) { f.SetIndex("slot2", "data", "../x.dat"); },
-       [](const StoredFolder&) { return std::string("file name \"../x.dat\" leaves the folder"); }},
-      {"one data file for two slots",
-       [](StoredFolder& f) { f.SetIndex("slot2", "data", f.names[0].data); },
-       [](const StoredFolder& f) {
-         return "data file " + f.names[0].data + " already belongs to slot 1";
-       }},
-      {"section without names", [](StoredFolder& f) { f.SetIndex("slot2", "set", ""); },
-       [](const StoredFolder&) { return std::string("slots.cfg names no attribute file for it"); }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& c : cases) {
     StoredFolder f;
+    std::string reason = c.reason;
+    for (auto [name, value] : {std::pair<std::string, std::string>{"DATA1", f.names[0].data},
+                               {"DATA2", f.names[1].data},
+                               {"SET2", f.names[1].attributes}})
+      if (auto at = reason.find(name); at != std::string::npos)
+        reason.replace(at, name.size(), value);
+    SCOPED_TRACE(reason);
     c.damage(f);
     auto result = f.List();
     EXPECT_EQ(result.exitCode, 2);
     auto lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_THAT(lines[0], StartsWith("slot 1: text "));
-    EXPECT_THAT(lines[1], StartsWith("slot 2: damaged: " + c.reason(f)));
+    EXPECT_THAT(lines[1], StartsWith("slot 2: damaged: " + reason));
     EXPECT_THAT(lines[2], StartsWith("slot 3: picture "));
     EXPECT_THAT(lines[3], StartsWith("slot 4: text "));
     auto json = Lines(f.List(true).out);
@@ -149,12 +134,12 @@ TEST(QvtoolList, LyingCountListsTheMissingSections) {
 }
 
 TEST(QvtoolList, WithoutAReadableIndexThereIsNothingToList) {
-  test::ToolFixture f;
-  auto result = f.Run("list", f.folder.path());
+  test::SimFixture f;
+  auto result = f.Run("list", f.root.path());
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_THAT(result.err, HasSubstr("no readable slots.cfg"));
-  EXPECT_EQ(f.Run("list", f.folder / "absent").exitCode, 1);
+  EXPECT_EQ(f.Run("list", f.root / "absent").exitCode, 1);
 
   struct Case {
     std::string index;
@@ -170,14 +155,14 @@ TEST(QvtoolList, WithoutAReadableIndexThereIsNothingToList) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     f.Write("slots.cfg", AsBytes(c.index));
-    result = f.Run("list", f.folder.path());
+    result = f.Run("list", f.root.path());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, HasSubstr(c.reason));
   }
 
   f.Write("slots.cfg", AsBytes(std::string("[main]\r\ncount=0\r\n")));
-  result = f.Run("list", f.folder.path());
+  result = f.Run("list", f.root.path());
   EXPECT_EQ(result.exitCode, 0) << "an empty folder is a valid one";
   EXPECT_EQ(result.out, "");
 }

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
-#include "tool_fixture.h"
+#include "sim_fixture.h"
 
 namespace qv {
 namespace {
 
 using test::Ansi;
-using test::ToolFixture;
+using test::SimFixture;
 using test::Wide;
 using ::testing::HasSubstr;
 
 TEST(QvtoolText, PlainTextComesOutAsUtf8Unchanged) {
-  ToolFixture f;
+  SimFixture f;
   auto unicode = f.SaveSlot("u.slot", {{CF_UNICODETEXT, Wide(u"Grüße €uro 日本\r\nzwei")}});
   auto result = f.Run("text", unicode);
   EXPECT_EQ(result.exitCode, 0);
@@ -23,7 +23,7 @@ TEST(QvtoolText, PlainTextComesOutAsUtf8Unchanged) {
 }
 
 TEST(QvtoolText, PlainTextWinsOverRichText) {
-  ToolFixture f;
+  SimFixture f;
   const uint32_t rtf = f.clipboard.RegisterFormat("Rich Text Format");
   auto both = f.SaveSlot("both.slot", {{rtf, Ansi("{\\rtf1 rich}")}, {CF_TEXT, Ansi("plain")}});
   EXPECT_EQ(f.Run("text", both).out, "plain");
@@ -33,13 +33,13 @@ TEST(QvtoolText, PlainTextWinsOverRichText) {
 }
 
 TEST(QvtoolText, FileListOneNamePerLine) {
-  ToolFixture f;
+  SimFixture f;
   auto files = f.SaveSlot("f.slot", {{CF_HDROP, test::DropList({"C:\\a.txt", "C:\\dir"})}});
   EXPECT_EQ(f.Run("text", files).out, "C:\\a.txt\r\nC:\\dir");
 }
 
 TEST(QvtoolText, NoTextIsAnError) {
-  ToolFixture f;
+  SimFixture f;
   f.clipboard.SetBitmapByOther(test::Picture(2, 2));
   auto picture = f.Write("p.slot", CaptureClipboard(f.clipboard));
   auto result = f.Run("text", picture);

@@ -54,7 +54,8 @@ TEST(RtfToPlainText, InstalledCodePageUnlessTheDocumentSays1252) {
                        }});
   EXPECT_EQ(Plain("{\\rtf1\\ansi \\'80\\'81}"), u"\u0410\u0411");
   EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1251 \\'80}"), u"\u0410");
-  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252 \\'80\\'e9}"), u"€é");
+  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252\\fs24 \\'80\\'e9}"), u"€é")
+      << "only \\ansicpg sets the code page";
   InstallAnsiCodePage({});
 }
 
@@ -115,7 +116,10 @@ TEST(RtfMalformedInput, RandomBytesNeverBreakTheInvariants) {
     std::string doc = "{\\rtf1 ";
     size_t length = next() % 80;
     for (size_t i = 0; i < length; ++i) doc += alphabet[next() % (sizeof alphabet - 1)];
-    std::u16string plain = Plain(doc);
+    // An exact-size copy on the heap: under AddressSanitizer a read past the
+    // end of the document fails the run.
+    const std::vector<char> exact(doc.begin(), doc.end());
+    std::u16string plain = Plain(std::string_view(exact.data(), exact.size()));
     size_t limit = next() % 12;
     std::string cut = TruncateRtf(doc, limit);
     ASSERT_TRUE(IsBalanced(cut)) << doc;

@@ -1,9 +1,10 @@
+// Capture and restore over the in-memory clipboard: the faults and choices of
+// the core. What every clipboard must do is in platform/clipboard_contract.h.
 #include <gtest/gtest.h>
 
-#include "snapshot/clipboard_io.h"
 #include "codecs/bmp.h"
 #include "platform/sim/sim_clipboard.h"
-#include "platform/sim/sim_metafile.h"
+#include "snapshot/clipboard_io.h"
 #include "snapshot/slot_stream.h"
 #include "test_support.h"
 
@@ -15,98 +16,29 @@ using test::Wide;
 
 std::vector<uint32_t> RecordIds(ByteView stream) {
   std::vector<uint32_t> ids;
-  auto view = ParseSlotStream(stream);
-  if (view) {
+  if (auto view = ParseSlotStream(stream))
     for (const auto& r : view->records) ids.push_back(r.id);
-  }
   return ids;
 }
 
-Bitmap32 Picture(int w, int h) {
-  Bitmap32 b{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
-  for (size_t i = 0; i < b.pixels.size(); ++i) b.pixels[i] = static_cast<uint32_t>(i * 0x030507);
-  return b;
-}
-
-TEST(CaptureClipboard, TextFamilyBecomesFourRecordsInEnumerationOrder) {
-  SimClipboard cb;
-  cb.SetByOther({{CF_UNICODETEXT, Wide(u"Grüße")}});
-  Bytes s = CaptureClipboard(cb);
-  EXPECT_EQ(RecordIds(s), (std::vector<uint32_t>{CF_UNICODETEXT, CF_LOCALE, CF_TEXT, CF_OEMTEXT}));
-  EXPECT_EQ(s[10], 0);
-  EXPECT_EQ(s[11], 0);
-  EXPECT_TRUE(ValidateSlotData(s));
-}
-
-TEST(CaptureClipboard, RestoreReproducesEveryFormatByteForByte) {
-  SimClipboard cb;
-  uint32_t privateId = cb.RegisterFormat("Private Binary");
-  Bytes binary(300);
-  for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<uint8_t>(i);
-  cb.SetByOther({{privateId, binary}, {CF_UNICODETEXT, Wide(u"x")}, {CF_HDROP, Bytes(40, 1)}});
-  std::vector<uint32_t> before = cb.Formats();
-  std::vector<std::pair<uint32_t, Bytes>> bytesBefore;
-  for (uint32_t id : before)
-    if (auto d = cb.Data(id)) bytesBefore.emplace_back(id, *d);
-
-  Bytes s = CaptureClipboard(cb);
-  EmptyTheClipboard(cb);
-  EXPECT_TRUE(cb.Formats().empty());
-  ASSERT_TRUE(RestoreToClipboard(cb, s));
-
-  std::vector<std::pair<uint32_t, Bytes>> bytesAfter;
-  for (uint32_t id : cb.Formats())
-    if (auto d = cb.Data(id)) bytesAfter.emplace_back(id, *d);
-  EXPECT_EQ(bytesAfter, bytesBefore);
-  EXPECT_EQ(CaptureClipboard(cb), s) << "a second capture gives the same stream";
-}
-
-TEST(CaptureClipboard, PictureIsStoredOnceAsOneBmpImage) {
-  SimClipboard cb;
-  Bitmap32 pic = Picture(7, 5);
-  Bytes dib = EncodeBmp(pic, 24);
-  dib.erase(dib.begin(), dib.begin() + 14);
-  cb.SetByOther({{CF_DIB, dib}});
-  Bytes s = CaptureClipboard(cb);
-  auto view = ParseSlotStream(s);
-  ASSERT_TRUE(view && view->complete);
-  EXPECT_TRUE(view->records.empty()) << "no CF_DIB, CF_BITMAP or CF_PALETTE records";
-  EXPECT_EQ(view->header.hasBitmap, 1);
-  EXPECT_EQ(view->header.checkValue, 2009u);
-  EXPECT_EQ(DecodeBmp(view->bitmap), pic);
-
-  EmptyTheClipboard(cb);
-  ASSERT_TRUE(RestoreToClipboard(cb, s));
-  EXPECT_EQ(cb.Bitmap(), pic);
-  EXPECT_EQ(CaptureClipboard(cb), s);
-}
-
-TEST(CaptureClipboard, MetafileIsStoredAfterTheBitmap) {
-  SimClipboard cb;
-  Bytes emf = MakeTestEmf(10, 10, Bytes{1, 2, 3});
-  cb.SetByOther({{CF_TEXT, Ansi("t")}, {CF_ENHMETAFILE, emf}});
-  Bytes s = CaptureClipboard(cb);
-  auto view = ParseSlotStream(s);
-  ASSERT_TRUE(view && view->complete);
-  EXPECT_EQ(view->header.hasMetafile, 1);
-  EXPECT_EQ(Bytes(view->metafile.begin(), view->metafile.end()), emf);
-  EmptyTheClipboard(cb);
-  RestoreToClipboard(cb, s);
-  EXPECT_EQ(cb.Metafile(), emf);
-}
-
-TEST(CaptureClipboard, DisplayTextIsNeverStored) {
-  SimClipboard cb;
-  cb.SetByOther({{CF_DSPTEXT, Ansi("shown")}, {0xC123, Bytes{9}}});
-  EXPECT_EQ(RecordIds(CaptureClipboard(cb)), (std::vector<uint32_t>{0xC123}));
-}
-
-TEST(CaptureClipboard, FormatsWithoutDataDropOut) {
-  SimClipboard cb;
-  cb.SetByOther({{CF_TEXT, Ansi("a")}, {0xC200, Bytes{}}, {0xC201, Bytes{5}}});
-  cb.unrenderable.insert(0xC201);
-  EXPECT_EQ(RecordIds(CaptureClipboard(cb)),
-            (std::vector<uint32_t>{CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT}));
+TEST(CaptureClipboard, StoresOnlyFormatsWithData) {
+  const std::vector<uint32_t> text = {CF_TEXT, CF_LOCALE, CF_UNICODETEXT, CF_OEMTEXT};
+  struct Case {
+    const char* name;
+    std::vector<SimClipboard::Item> items;
+    std::vector<uint32_t> ids;
+  } cases[] = {
+      {"display text", {{CF_DSPTEXT, Ansi("shown")}, {0xC123, Bytes{9}}}, {0xC123}},
+      {"empty block", {{CF_TEXT, Ansi("a")}, {0xC200, Bytes{}}}, text},
+      {"owner renders nothing", {{CF_TEXT, Ansi("a")}, {0xC201, Bytes{5}}}, text},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SimClipboard cb;
+    cb.unrenderable.insert(0xC201);
+    cb.SetByOther(c.items);
+    EXPECT_EQ(RecordIds(CaptureClipboard(cb)), c.ids);
+  }
 }
 
 TEST(CaptureClipboard, UnbuildablePictureLeavesNoImageAndNoFlag) {
@@ -116,7 +48,6 @@ TEST(CaptureClipboard, UnbuildablePictureLeavesNoImageAndNoFlag) {
   auto view = ParseSlotStream(s);
   ASSERT_TRUE(view && view->complete);
   EXPECT_EQ(view->header.hasBitmap, 0);
-  EXPECT_EQ(view->header.checkValue, CheckValue(view->header.recordCount, false, false));
   EXPECT_TRUE(ValidateSlotData(s));
 }
 
@@ -151,13 +82,11 @@ TEST(RestoreToClipboard, TruncatedStreamPutsBackTheRecordsThatAreWhole) {
   EXPECT_EQ(cb.Formats(), (std::vector<uint32_t>{0xC001}));
 }
 
-TEST(PutTextOnClipboard, WritesAnsiAndWideTextWithOwner) {
+TEST(PutTextOnClipboard, WritesAnsiAndWideText) {
   SimClipboard cb;
   PutTextOnClipboard(cb, u"a€b😀");
-  EXPECT_TRUE(cb.LastOpenHadOwner());
   EXPECT_EQ(cb.Data(CF_TEXT), (Bytes{'a', 0x80, 'b', '?', 0}));
   EXPECT_EQ(cb.Data(CF_UNICODETEXT), Wide(u"a€b😀"));
-  EXPECT_EQ(cb.Data(CF_UNICODETEXT)->size(), 2u * 5 + 2);
 }
 
 TEST(WriteSnapshotWithBitmap, KeepsRecordsExceptEmbedSourceAndUsesTheNewPicture) {
@@ -165,7 +94,7 @@ TEST(WriteSnapshotWithBitmap, KeepsRecordsExceptEmbedSourceAndUsesTheNewPicture)
   uint32_t embed = cb.RegisterFormat("Embed Source");
   cb.SetByOther({{CF_TEXT, Ansi("a")}, {embed, Bytes{1}}});
   Bytes s = CaptureClipboard(cb);
-  Bitmap32 pic = Picture(3, 2);
+  Bitmap32 pic = test::Picture(3, 2);
   ASSERT_TRUE(WriteSnapshotWithBitmap(cb, s, {PictureObject::Type::Bitmap, EncodeBmp(pic)}));
   auto formats = cb.Formats();
   EXPECT_EQ(std::count(formats.begin(), formats.end(), embed), 0);

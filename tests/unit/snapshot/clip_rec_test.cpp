@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "snapshot/clip_fixture.h"
+#include "sim_fixture.h"
 #include "util/file_io.h"
 
 namespace qv {
 namespace {
 
-using test::ClipFixture;
+using Fixture = test::SimFixture;
 
 TEST(TClipRec, LargeStreamsGoToADataFileInTheWorkFolder) {
-  ClipFixture f;
+  Fixture f;
   f.ctx.maxsize = 100 * 1024;
   TClipRec& small = f.CopyText(std::string(1000, 's'));
   EXPECT_FALSE(small.OnDisk);
@@ -17,7 +17,7 @@ TEST(TClipRec, LargeStreamsGoToADataFileInTheWorkFolder) {
   TClipRec& big = f.CopyText(std::string(60 * 1024, 'b'));  // four records: over 100 kB
   ASSERT_TRUE(big.OnDisk);
   EXPECT_FALSE(big.Data.has_value());
-  EXPECT_EQ(big.FileName.parent_path(), f.work.path());
+  EXPECT_EQ(big.FileName.parent_path(), f.root.path());
   EXPECT_EQ(big.FileName.extension(), ".dat");
   EXPECT_EQ(ReadWholeFile(big.FileName)->size(), big.Size);
   EXPECT_EQ(big.GetSnapshotData().size(), big.Size);
@@ -27,7 +27,7 @@ TEST(TClipRec, LargeStreamsGoToADataFileInTheWorkFolder) {
 }
 
 TEST(TClipRec, MissingDataFileReadsAsEmpty) {
-  ClipFixture f;
+  Fixture f;
   f.ctx.maxsize = 0;
   TClipRec& r = f.CopyText("gone");
   ASSERT_TRUE(r.OnDisk);
@@ -36,16 +36,16 @@ TEST(TClipRec, MissingDataFileReadsAsEmpty) {
 }
 
 TEST(TClipRec, UnwritableWorkFolderKeepsTheStreamInMemory) {
-  ClipFixture f;
+  Fixture f;
   f.ctx.maxsize = 0;
-  f.ctx.workFolder = f.work.path() / "missing" / "deeper";
+  f.ctx.workFolder = f.root.path() / "missing" / "deeper";
   TClipRec& r = f.CopyText("kept");
   EXPECT_FALSE(r.OnDisk);
   EXPECT_EQ(r.GetSnapshotData().size(), r.Size);
 }
 
 TEST(TClipRec, CopySnapshotSharesTheFileDuplicateCopiesIt) {
-  ClipFixture f;
+  Fixture f;
   f.ctx.maxsize = 0;
   TClipRec& source = f.CopyText("on disk");
   TClipRec shared, own;
@@ -66,7 +66,7 @@ TEST(TClipRec, CopySnapshotSharesTheFileDuplicateCopiesIt) {
 }
 
 TEST(TClipRec, CopyOfAMemorySlotIsIndependent) {
-  ClipFixture f;
+  Fixture f;
   TClipRec& source = f.CopyText("memory");
   TClipRec copy;
   CopySnapshot(copy, source);
@@ -78,7 +78,7 @@ TEST(TClipRec, CopyOfAMemorySlotIsIndependent) {
 }
 
 TEST(TClipRec, ClearSnapshotResetsAttributes) {
-  ClipFixture f;
+  Fixture f;
   TClipRec& r = f.CopyText("x");
   r.ClearSnapshot();
   EXPECT_EQ(r.Kind, kKindEmpty);
@@ -90,7 +90,7 @@ TEST(TClipRec, ClearSnapshotResetsAttributes) {
 // The formats are the ones the capture enumerated, synthesised ones included,
 // even when the clipboard changed since.
 TEST(TClipRec, CurrentFormatsAreTheOnesTheCaptureSaw) {
-  ClipFixture f;
+  Fixture f;
   f.clipboard.SetByOther({{CF_UNICODETEXT, test::Wide(u"x")}});
   CapturedSnapshot captured = CaptureSnapshot(f.clipboard);
   f.clipboard.ClearByOther();

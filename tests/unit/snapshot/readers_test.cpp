@@ -1,53 +1,39 @@
 #include <gtest/gtest.h>
 
-#include "snapshot/clipboard_io.h"
-#include "snapshot/slot_stream.h"
-#include "test_support.h"
 #include "platform/clipboard.h"
+#include "snapshot/clipboard_io.h"
+#include "test_support.h"
+#include "util/le_io.h"
 
 namespace qv {
 namespace {
 
 using test::Ansi;
+using test::Stream;
 using test::Wide;
 
-Bytes Stream(const std::vector<std::pair<uint32_t, Bytes>>& records) {
-  Bytes out;
-  SlotStreamWriter writer(out);
-  for (const auto& [id, data] : records) writer.AddRecord(id, data);
-  writer.Finish(false, false);
-  return out;
-}
-
-Bytes DropFiles(bool wide, const Bytes& names) {
-  Bytes b;
-  PutU32(b, 20);
-  PutU32(b, 0);
-  PutU32(b, 0);
-  PutU32(b, 0);
-  PutU32(b, wide ? 1 : 0);
-  PutBytes(b, names);
-  return b;
-}
-
-TEST(ReadFormatText, TextAndUnicodeTextMatchWhicheverComesFirst) {
-  Bytes unicodeFirst = Stream({{CF_UNICODETEXT, Wide(u"wide é")}, {CF_TEXT, Ansi("ansi")}});
-  EXPECT_EQ(ReadFormatText(unicodeFirst, CF_TEXT), "wide \xE9");
-  EXPECT_EQ(ReadFormatText(unicodeFirst, CF_UNICODETEXT), "wide \xE9");
-  Bytes ansiFirst = Stream({{CF_TEXT, Ansi("ansi")}, {CF_UNICODETEXT, Wide(u"wide")}});
-  EXPECT_EQ(ReadFormatText(ansiFirst, CF_UNICODETEXT), "ansi");
-}
-
-TEST(ReadFormatText, OtherFormatsAndEdges) {
-  Bytes s = Stream({{0xC001, Bytes{'{', '\\', 'r', 't', 'f', 0, 'x'}}, {CF_OEMTEXT, Ansi("oem")}});
-  EXPECT_EQ(ReadFormatText(s, 0xC001), "{\\rtf") << "cut at the first NUL";
-  EXPECT_EQ(ReadFormatText(s, CF_OEMTEXT), "oem");
-  EXPECT_EQ(ReadFormatText(s, CF_TEXT), "");
-  EXPECT_EQ(ReadFormatText(ByteView{}, CF_TEXT), "");
-  // No NUL at all: the whole record.
-  EXPECT_EQ(ReadFormatText(Stream({{CF_TEXT, Bytes{'a', 'b'}}}), CF_TEXT), "ab");
-  // Odd-sized wide record.
-  EXPECT_EQ(ReadFormatText(Stream({{CF_UNICODETEXT, Bytes{'a', 0, 'b'}}}), CF_TEXT), "a");
+TEST(ReadFormatText, FirstTextRecordInTheAnsiCodePage) {
+  const Bytes unicodeFirst = Stream({{CF_UNICODETEXT, Wide(u"wide é")}, {CF_TEXT, Ansi("ansi")}});
+  const Bytes ansiFirst = Stream({{CF_TEXT, Ansi("ansi")}, {CF_UNICODETEXT, Wide(u"wide")}});
+  const Bytes others =
+      Stream({{0xC001, Bytes{'{', '\\', 'r', 't', 'f', 0, 'x'}}, {CF_OEMTEXT, Ansi("oem")}});
+  struct Case {
+    const char* name;
+    Bytes stream;
+    uint32_t id;
+    std::string text;
+  } cases[] = {
+      {"wide first, asked for ANSI", unicodeFirst, CF_TEXT, "wide \xE9"},
+      {"wide first, asked for wide", unicodeFirst, CF_UNICODETEXT, "wide \xE9"},
+      {"ANSI first, asked for wide", ansiFirst, CF_UNICODETEXT, "ansi"},
+      {"cut at the first NUL", others, 0xC001, "{\\rtf"},
+      {"OEM text", others, CF_OEMTEXT, "oem"},
+      {"no such record", others, CF_TEXT, ""},
+      {"no stream", {}, CF_TEXT, ""},
+      {"no NUL at all", Stream({{CF_TEXT, Bytes{'a', 'b'}}}), CF_TEXT, "ab"},
+      {"odd-sized wide record", Stream({{CF_UNICODETEXT, Bytes{'a', 0, 'b'}}}), CF_TEXT, "a"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadFormatText(c.stream, c.id), c.text) << c.name;
 }
 
 TEST(ReadFormatTextUtf8, LosesNoCharacter) {
@@ -56,35 +42,33 @@ TEST(ReadFormatTextUtf8, LosesNoCharacter) {
   EXPECT_EQ(ReadFormatTextUtf8(Stream({{CF_TEXT, Ansi("caf\xE9")}}), CF_TEXT), "café");
 }
 
-TEST(ReadFileList, WideAndAnsiLists) {
-  Bytes wideNames = Wide(u"C:\\a.txt");
-  Bytes second = Wide(u"C:\\Ordner\\ü.doc");
-  wideNames.insert(wideNames.end(), second.begin(), second.end());
-  PutU16(wideNames, 0);
-  EXPECT_EQ(ReadFileList(Stream({{CF_HDROP, DropFiles(true, wideNames)}})),
-            (std::vector<std::string>{"C:\\a.txt", "C:\\Ordner\\ü.doc"}));
-
-  Bytes ansiNames = {'C', ':', '\\', 0xE9, 0, 'D', 0, 0};
-  EXPECT_EQ(ReadFileList(Stream({{CF_HDROP, DropFiles(false, ansiNames)}})),
-            (std::vector<std::string>{"C:\\é", "D"}));
-}
-
-TEST(ReadFileList, StopsAtTheDoubleNulAndKeepsAnUnterminatedLastName) {
-  Bytes names = {'a', 0, 'b', 0, 0, 'j', 'u', 'n', 'k', 0, 0};
-  EXPECT_EQ(ReadFileList(Stream({{CF_HDROP, DropFiles(false, names)}})),
-            (std::vector<std::string>{"a", "b"}));
-  Bytes open = {'a', 0, 'b', 'c'};
-  EXPECT_EQ(ReadFileList(Stream({{CF_HDROP, DropFiles(false, open)}})),
-            (std::vector<std::string>{"a", "bc"}));
-}
-
-TEST(ReadFileList, MalformedRecordsGiveNoNames) {
-  EXPECT_TRUE(ReadFileList(Stream({{CF_HDROP, Bytes{1, 2, 3}}})).empty()) << "short header";
-  Bytes badOffset = DropFiles(false, Bytes{'a', 0, 0});
+TEST(ReadFileList, NamesOfTheDropRecord) {
+  auto with = [](Bytes header, Bytes names) {
+    PutBytes(header, names);
+    return Stream({{CF_HDROP, header}});
+  };
+  Bytes badOffset = test::DropList({"a"}, false);
   StoreU32(&badOffset[0], 0xFFFFFFFF);
-  EXPECT_TRUE(ReadFileList(Stream({{CF_HDROP, badOffset}})).empty());
-  EXPECT_TRUE(ReadFileList(Stream({{CF_TEXT, Ansi("x")}})).empty());
-  EXPECT_TRUE(ReadFileList(ByteView{}).empty());
+  using Names = std::vector<std::string>;
+  struct Case {
+    const char* name;
+    Bytes stream;
+    Names names;
+  } cases[] = {
+      {"wide",
+       Stream({{CF_HDROP, test::DropList({"C:\\a.txt", "C:\\Ordner\\ü.doc"})}}),
+       {"C:\\a.txt", "C:\\Ordner\\ü.doc"}},
+      {"ANSI", Stream({{CF_HDROP, test::DropList({"C:\\\xE9", "D"}, false)}}), {"C:\\é", "D"}},
+      {"stops at the double NUL",
+       with(test::DropHeader(false), {'a', 0, 'b', 0, 0, 'j', 'u', 'n', 'k', 0, 0}),
+       {"a", "b"}},
+      {"unterminated last name", with(test::DropHeader(false), {'a', 0, 'b', 'c'}), {"a", "bc"}},
+      {"short header", Stream({{CF_HDROP, Bytes{1, 2, 3}}}), {}},
+      {"offset past the end", Stream({{CF_HDROP, badOffset}}), {}},
+      {"no drop record", Stream({{CF_TEXT, Ansi("x")}}), {}},
+      {"no stream", {}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadFileList(c.stream), c.names) << c.name;
 }
 
 }  // namespace

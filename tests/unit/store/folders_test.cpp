@@ -1,4 +1,5 @@
 #include "store/folders.h"
+#include "store/slot_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,15 @@ TEST(AppFolders, Win9xFamily) {
   EXPECT_FALSE(IsWin9xFamily(true, 4, 0, true));   // NT 4
   EXPECT_FALSE(IsWin9xFamily(true, 5, 1, true));
   EXPECT_FALSE(IsWin9xFamily(false, 4, 10, false));
+}
+
+// The names of the program's data and attribute files: one to six digits and ".dat".
+TEST(SlotFolder, SlotFileNames) {
+  const std::pair<const char*, bool> cases[] = {
+      {"1.dat", true},     {"123456.dat", true}, {"1234567.dat", false}, {".dat", false},
+      {"12a4.dat", false}, {"1234.txt", false},  {"1234.DAT", false},
+  };
+  for (auto [name, isSlotFile] : cases) EXPECT_EQ(IsSlotFileName(name), isSlotFile) << name;
 }
 
 }  // namespace

@@ -52,42 +52,39 @@ TEST(SlotAttributes, FieldsSitAtTheirOffsets) {
   EXPECT_EQ(LoadU16(&b[256]), 0xFFFF);
 }
 
-TEST(SlotAttributes, RoundTrip) {
-  TClipRec in = Sample();
-  TClipRec out;
-  ASSERT_TRUE(ReadSlotAttributes(WriteSlotAttributes(in), out));
-  EXPECT_EQ(WriteSlotAttributes(out), WriteSlotAttributes(in));
-  EXPECT_EQ(out.Preview, in.Preview);
-  EXPECT_EQ(out.SizeText, in.SizeText);
-}
-
-TEST(SlotAttributes, IgnoresBytesBeyondTheLengthByte) {
+TEST(SlotAttributes, RoundTripReadsOnlyTheCountedCharacters) {
   Bytes b = WriteSlotAttributes(Sample());
-  b[8 + 18] = 'Z';  // garbage after the counted characters
+  b[8 + 18] = 'Z';  // garbage after the preview's counted characters
   TClipRec out;
   ASSERT_TRUE(ReadSlotAttributes(b, out));
   EXPECT_EQ(out.Preview, "first line\r\nsecond");
+  EXPECT_EQ(WriteSlotAttributes(out), WriteSlotAttributes(Sample()));
 }
 
-TEST(SlotAttributes, RefusesMalformedFiles) {
-  Bytes good = WriteSlotAttributes(Sample());
-  TClipRec out;
-  out.Kind = kKindOther;
-  EXPECT_FALSE(ReadSlotAttributes(ByteView(good).first(257), out)) << "truncated";
-  EXPECT_FALSE(ReadSlotAttributes({}, out));
-  Bytes longPreview = good;
-  longPreview[7] = 201;
-  EXPECT_FALSE(ReadSlotAttributes(longPreview, out)) << "length above capacity";
-  Bytes longCount = good;
-  longCount[220] = 5;
-  EXPECT_FALSE(ReadSlotAttributes(longCount, out));
-  Bytes badKind = good;
-  badKind[0] = 6;
-  EXPECT_FALSE(ReadSlotAttributes(badKind, out));
-  Bytes badFlag = good;
-  badFlag[3] = 2;
-  EXPECT_FALSE(ReadSlotAttributes(badFlag, out));
-  EXPECT_EQ(out.Kind, kKindOther) << "a refused file leaves the record as it was";
+TEST(SlotAttributes, RefusesMalformedFilesAndLeavesTheRecord) {
+  const Bytes good = WriteSlotAttributes(Sample());
+  auto patched = [&](size_t at, uint8_t value) {
+    Bytes b = good;
+    b[at] = value;
+    return b;
+  };
+  const std::pair<const char*, Bytes> cases[] = {
+      {"truncated", Bytes(good.begin(), good.end() - 1)},
+      {"empty", {}},
+      {"preview length above its capacity", patched(7, 201)},
+      {"count text length above its capacity", patched(220, 5)},
+      {"kind 6", patched(0, 6)},
+      {"a flag of 2", patched(3, 2)},
+  };
+  TClipRec before;
+  before.Kind = kKindOther;
+  const Bytes untouched = WriteSlotAttributes(before);
+  for (const auto& [name, bytes] : cases) {
+    TClipRec out;
+    out.Kind = kKindOther;
+    EXPECT_FALSE(ReadSlotAttributes(bytes, out)) << name;
+    EXPECT_EQ(WriteSlotAttributes(out), untouched) << name << ": the record is left as it was";
+  }
 }
 
 TEST(SlotAttributes, ShortStringsAreCutToCapacity) {

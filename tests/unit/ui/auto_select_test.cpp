@@ -7,38 +7,34 @@ namespace {
 
 using DK = DisplayKind;
 
-TEST(AutoSelectSlot, SelectionOnAnExistingSlotStays) {
-  const PanelKinds kinds{DK::kText, DK::kText, DK::kText, DK::kText, DK::kText, DK::kText};
-  EXPECT_EQ(AutoSelectSlot(kNoPanel, 3, kinds), kNoPanel);
-  EXPECT_EQ(AutoSelectSlot(0, 1, kinds), 0);
-  EXPECT_EQ(AutoSelectSlot(2, 3, kinds), 2);
-  EXPECT_EQ(AutoSelectSlot(5, 6, kinds), 5);
-}
-
-TEST(AutoSelectSlot, StepsUpWhenTheSlotIsGone) {
-  // The oldest of three saved slots was deleted while its panel 3 was selected.
-  const PanelKinds kinds{DK::kText, DK::kPicture, DK::kFiles, DK::kText, DK::kText, DK::kText};
-  EXPECT_EQ(AutoSelectSlot(3, 3, kinds), 2);
-  EXPECT_EQ(AutoSelectSlot(1, 1, kinds), 0);
-}
-
-TEST(AutoSelectSlot, PassesOverEmptyPanels) {
-  const PanelKinds kinds{DK::kBinary, DK::kEmptySlot, DK::kEmptySlot,
-                         DK::kText,   DK::kText,      DK::kText};
-  EXPECT_EQ(AutoSelectSlot(3, 3, kinds), 0);
-}
-
-TEST(AutoSelectSlot, NoneWhenTheClipboardPanelIsEmptyToo) {
-  const PanelKinds emptyClipboard{DK::kEmptyClipboard, DK::kEmptySlot, DK::kText,
-                                  DK::kText,           DK::kText,      DK::kText};
-  EXPECT_EQ(AutoSelectSlot(1, 1, emptyClipboard), kNoPanel);
-  EXPECT_EQ(AutoSelectSlot(2, 2, emptyClipboard), kNoPanel);
-}
-
-TEST(AutoSelectSlot, PanelsBeyondTheListAreNotConsidered) {
+TEST(AutoSelectSlot, KeepsOrStepsUpToAPanelShowingASlot) {
+  const PanelKinds texts{DK::kText, DK::kText, DK::kText, DK::kText, DK::kText, DK::kText};
+  const PanelKinds mixed{DK::kText, DK::kPicture, DK::kFiles, DK::kText, DK::kText, DK::kText};
+  const PanelKinds gaps{DK::kBinary, DK::kEmptySlot, DK::kEmptySlot,
+                        DK::kText,   DK::kText,      DK::kText};
+  const PanelKinds noClipboard{DK::kEmptyClipboard, DK::kEmptySlot, DK::kText,
+                               DK::kText,           DK::kText,      DK::kText};
   // Panels 3 to 5 still show what they showed before the list got shorter.
   const PanelKinds stale{DK::kText, DK::kText, DK::kEmptySlot, DK::kText, DK::kText, DK::kText};
-  EXPECT_EQ(AutoSelectSlot(5, 3, stale), 1);
+  const struct {
+    const char* name;
+    int selected, slots;
+    const PanelKinds& kinds;
+    int expected;
+  } cases[] = {
+      {"none selected", kNoPanel, 3, texts, kNoPanel},
+      {"an existing slot stays", 0, 1, texts, 0},
+      {"an existing slot stays", 2, 3, texts, 2},
+      {"an existing slot stays", 5, 6, texts, 5},
+      {"the selected slot is gone", 3, 3, mixed, 2},
+      {"the selected slot is gone", 1, 1, mixed, 0},
+      {"empty panels are passed over", 3, 3, gaps, 0},
+      {"none when the clipboard panel is empty too", 1, 1, noClipboard, kNoPanel},
+      {"none when the clipboard panel is empty too", 2, 2, noClipboard, kNoPanel},
+      {"panels beyond the list are not considered", 5, 3, stale, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(AutoSelectSlot(c.selected, c.slots, c.kinds), c.expected) << c.name;
 }
 
 TEST(SelectionAfterClearAll, ClipboardPanelOrNone) {
@@ -52,17 +48,15 @@ TEST(SelectionAfterClearAll, ClipboardPanelOrNone) {
 }
 
 TEST(SelectionForPage, HighlightBelowTheRowsMovesToTheLastRow) {
-  EXPECT_EQ(SelectionForPage(4, 2), 2);
-  EXPECT_EQ(SelectionForPage(2, 2), 2);
-  EXPECT_EQ(SelectionForPage(1, 5), 1);
-  EXPECT_EQ(SelectionForPage(0, 1), 0);
-  EXPECT_EQ(SelectionForPage(kNoPanel, 1), kNoPanel);
+  const std::tuple<int, int, int> cases[] = {
+      {4, 2, 2}, {2, 2, 2}, {1, 5, 1}, {0, 1, 0}, {kNoPanel, 1, kNoPanel}};
+  for (auto [selected, page, expected] : cases)
+    EXPECT_EQ(SelectionForPage(selected, page), expected) << selected << "/" << page;
 }
 
 TEST(HoverSelects, OnlyPanelsShowingASlot) {
-  for (int k = 1; k <= kDisplayKindCount; ++k) {
+  for (int k = 1; k <= kDisplayKindCount; ++k)
     EXPECT_EQ(HoverSelects(static_cast<DK>(k)), k <= 6) << k;
-  }
 }
 
 }  // namespace

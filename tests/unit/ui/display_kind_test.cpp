@@ -56,20 +56,6 @@ TEST(ChooseDisplayKind, KindsWithoutOptions) {
   EXPECT_EQ(ChooseDisplayKind(255, true, 1, 1), std::nullopt);
 }
 
-TEST(ChooseDisplayKind, ValueBitsAscendInSetterOrder) {
-  // Text and picture: preview, thumbnail, rich text, bitmap, metafile.
-  EXPECT_LT(kValuePreview, kValueThumbnail);
-  EXPECT_LT(kValueThumbnail, kValueRichText);
-  EXPECT_LT(kValueRichText, kValueBitmap);
-  // Text: preview, the three counts, rich text.
-  EXPECT_LT(kValueCharCount, kValueRichText);
-  // Picture: thumbnail, width, height, bitmap, metafile.
-  EXPECT_LT(kValueThumbnail, kValuePictWidth);
-  EXPECT_LT(kValuePictHeight, kValueBitmap);
-  EXPECT_LT(kValueBitmap, kValueMetafile);
-  EXPECT_LT(kValueSizeText, kValueSound);
-}
-
 TEST(MenuItemsFor, ContentDependentItemsByKind) {
   //                        text conv, image tr, save text, save image, add text
   const SlotMenuItems text{true, false, true, false, true};

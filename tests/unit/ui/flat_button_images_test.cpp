@@ -38,35 +38,14 @@ std::string Rows(const Bitmap32& b) {
 // A 3 x 2 glyph whose key colour (top-left) recurs inside it.
 const Bitmap32 kSmallGlyph = Picture(3, 2, {K, A, B, C, K, D});
 
-TEST(FlatButtonImages, NormalCentresTheGlyphOnTheKey) {
+// Normal centres the glyph on the key; hot adds a white top-left and a grey
+// right-bottom frame; pressed shifts the glyph by (1, 1) and swaps the frame.
+TEST(FlatButtonImages, TheThreeFacesOfASmallGlyph) {
   FlatButtonImages images = BuildFlatButtonImages(kSmallGlyph, 6, 5);
   EXPECT_EQ(images.key, K);
-  EXPECT_EQ(Rows(images.normal),
-            "......\n"
-            "..AB..\n"
-            ".C.D..\n"
-            "......\n"
-            "......\n");
-}
-
-TEST(FlatButtonImages, HotHasWhiteTopLeftAndGreyRightBottom) {
-  FlatButtonImages images = BuildFlatButtonImages(kSmallGlyph, 6, 5);
-  EXPECT_EQ(Rows(images.hot),
-            "WWWWWG\n"
-            "W.AB.G\n"
-            "WC.D.G\n"
-            "W....G\n"
-            "GGGGGG\n");
-}
-
-TEST(FlatButtonImages, PressedShiftsTheGlyphAndLightensTheFreeEdge) {
-  FlatButtonImages images = BuildFlatButtonImages(kSmallGlyph, 6, 5);
-  EXPECT_EQ(Rows(images.pressed),
-            "GGGGGW\n"
-            "G....W\n"
-            "G..ABW\n"
-            "G.C.DW\n"
-            "WWWWWW\n");
+  EXPECT_EQ(Rows(images.normal), "......\n..AB..\n.C.D..\n......\n......\n");
+  EXPECT_EQ(Rows(images.hot), "WWWWWG\nW.AB.G\nWC.D.G\nW....G\nGGGGGG\n");
+  EXPECT_EQ(Rows(images.pressed), "GGGGGW\nG....W\nG..ABW\nG.C.DW\nWWWWWW\n");
 }
 
 TEST(FlatButtonImages, PressedLightEdgeNeverOverdrawsTheGlyph) {
@@ -124,27 +103,28 @@ TEST(FlatButtonImages, ToolbarGlyphSitsOnePixelIn) {
 }
 
 TEST(FlatButtonFaceChoice, FollowsPointerAndButtonState) {
-  EXPECT_EQ(ChooseFlatButtonFace(true, true), FlatButtonFace::Pressed);
-  EXPECT_EQ(ChooseFlatButtonFace(false, false), FlatButtonFace::Normal);
-  EXPECT_EQ(ChooseFlatButtonFace(true, false), FlatButtonFace::Hot);
-  EXPECT_EQ(ChooseFlatButtonFace(false, true), FlatButtonFace::Hot);
-  EXPECT_EQ(ChooseFlatButtonFace(false, false, true), FlatButtonFace::Hot);
-  EXPECT_EQ(ChooseFlatButtonFace(true, true, true), FlatButtonFace::Hot);
-
+  using F = FlatButtonFace;
+  const struct {
+    bool inside, down, designing;
+    F face;
+  } cases[] = {{true, true, false, F::Pressed}, {false, false, false, F::Normal},
+               {true, false, false, F::Hot},    {false, true, false, F::Hot},
+               {false, false, true, F::Hot},    {true, true, true, F::Hot}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ChooseFlatButtonFace(c.inside, c.down, c.designing), c.face)
+        << c.inside << c.down << c.designing;
   FlatButtonImages images = BuildFlatButtonImages(kSmallGlyph, 6, 5);
-  EXPECT_EQ(&images.Face(FlatButtonFace::Pressed), &images.pressed);
-  EXPECT_EQ(&images.Face(FlatButtonFace::Hot), &images.hot);
-  EXPECT_EQ(&images.Face(FlatButtonFace::Normal), &images.normal);
+  EXPECT_EQ(&images.Face(F::Pressed), &images.pressed);
+  EXPECT_EQ(&images.Face(F::Hot), &images.hot);
+  EXPECT_EQ(&images.Face(F::Normal), &images.normal);
 }
 
 TEST(FlatButtonInside, IncludesTheFarEdges) {
   // A 24 x 24 control at (100, 50).
-  EXPECT_TRUE(InsideWithEdges(100, 50, 100, 50, 24, 24));
-  EXPECT_TRUE(InsideWithEdges(124, 74, 100, 50, 24, 24));
-  EXPECT_FALSE(InsideWithEdges(125, 60, 100, 50, 24, 24));
-  EXPECT_FALSE(InsideWithEdges(110, 75, 100, 50, 24, 24));
-  EXPECT_FALSE(InsideWithEdges(99, 60, 100, 50, 24, 24));
-  EXPECT_FALSE(InsideWithEdges(110, 49, 100, 50, 24, 24));
+  const std::tuple<int, int, bool> cases[] = {{100, 50, true},  {124, 74, true}, {125, 60, false},
+                                              {110, 75, false}, {99, 60, false}, {110, 49, false}};
+  for (auto [x, y, inside] : cases)
+    EXPECT_EQ(InsideWithEdges(x, y, 100, 50, 24, 24), inside) << x << "," << y;
 }
 
 TEST(FlatButtonEdges, CoverExactlyTheBorder) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "settings/options.h"
 #include "ui/command_ids.h"
 
@@ -16,6 +14,13 @@ std::vector<std::string> Captions(const Menu& menu) {
   return out;
 }
 
+std::vector<uint16_t> Ids(const Menu& menu) {
+  std::vector<uint16_t> out;
+  for (const MenuItem& item : menu)
+    if (!item.IsSeparator()) out.push_back(item.id);
+  return out;
+}
+
 // No separator at either end or next to another one.
 void ExpectTidy(const Menu& menu) {
   ASSERT_FALSE(menu.empty());
@@ -25,33 +30,43 @@ void ExpectTidy(const Menu& menu) {
     EXPECT_FALSE(menu[i].IsSeparator() && menu[i - 1].IsSeparator()) << "at " << i;
 }
 
-TEST(MenuModel, ClipboardMenuFollowsTheDisplayKind) {
-  for (int kind = 1; kind <= 6; ++kind) {
-    Menu menu = ClipboardMenu(MenuItemsFor(static_cast<DisplayKind>(kind)));
-    ExpectTidy(menu);
-    EXPECT_EQ(menu.front().id, kCmdPaste);
-    EXPECT_TRUE(menu.front().isDefault);
-    EXPECT_EQ(menu.back().id, kCmdClearClipboard);
+// Commands whose subsystems are not built yet are shown disabled.
+TEST(MenuModel, SlotMenusFollowTheDisplayKind) {
+  using Ids16 = std::vector<uint16_t>;
+  const struct {
+    DisplayKind kind;
+    Ids16 clipboard, slot;
+  } cases[] = {
+      {DisplayKind::kTextPicture,
+       {kCmdPaste, kCmdTextConversion, kCmdImageTransformation, kCmdSaveText, kCmdSaveImage,
+        kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
+       {kCmdPaste, kCmdCopy, kCmdSwap, kCmdAddText, kCmdSaveText, kCmdSaveImage, kCmdSaveSlot,
+        kCmdSlotUp, kCmdSlotDown, kCmdDeleteSlot}},
+      {DisplayKind::kFiles,
+       {kCmdPaste, kCmdSaveText, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
+       {kCmdPaste, kCmdCopy, kCmdSwap, kCmdAddText, kCmdSaveText, kCmdSaveSlot, kCmdSlotUp,
+        kCmdSlotDown, kCmdDeleteSlot}},
+      {DisplayKind::kBinary,
+       {kCmdPaste, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdClearClipboard},
+       {kCmdPaste, kCmdCopy, kCmdSwap, kCmdSaveSlot, kCmdSlotUp, kCmdSlotDown, kCmdDeleteSlot}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    const Menu clipboard = ClipboardMenu(MenuItemsFor(c.kind));
+    const Menu slot = SlotMenu(MenuItemsFor(c.kind));
+    ExpectTidy(clipboard);
+    ExpectTidy(slot);
+    EXPECT_EQ(Ids(clipboard), c.clipboard);
+    EXPECT_EQ(Ids(slot), c.slot);
+    EXPECT_TRUE(clipboard.front().isDefault && slot.front().isDefault);
+    for (const Menu* menu : {&clipboard, &slot}) {
+      for (const MenuItem& item : *menu) {
+        const bool unbuilt = item.id == kCmdPaste || item.id == kCmdSaveText ||
+                             item.id == kCmdSaveImage || item.id == kCmdAddText;
+        EXPECT_EQ(item.enabled, item.IsSeparator() || !unbuilt) << item.caption;
+      }
+    }
   }
-  auto has = [](const Menu& m, uint16_t id) {
-    return std::any_of(m.begin(), m.end(), [&](const MenuItem& i) { return i.id == id; });
-  };
-  Menu both = ClipboardMenu(MenuItemsFor(DisplayKind::kTextPicture));
-  EXPECT_TRUE(has(both, kCmdTextConversion) && has(both, kCmdImageTransformation));
-  Menu binary = ClipboardMenu(MenuItemsFor(DisplayKind::kBinary));
-  EXPECT_FALSE(has(binary, kCmdTextConversion) || has(binary, kCmdSaveText) ||
-               has(binary, kCmdSaveImage));
-  EXPECT_TRUE(has(binary, kCmdSaveSlot)) << "any slot can be saved as a slot file";
-}
-
-TEST(MenuModel, SlotMenuOffersAddTextOnlyWithText) {
-  auto has = [](const Menu& m, uint16_t id) {
-    return std::any_of(m.begin(), m.end(), [&](const MenuItem& i) { return i.id == id; });
-  };
-  EXPECT_TRUE(has(SlotMenu(MenuItemsFor(DisplayKind::kText)), kCmdAddText));
-  EXPECT_TRUE(has(SlotMenu(MenuItemsFor(DisplayKind::kFiles)), kCmdAddText));
-  EXPECT_FALSE(has(SlotMenu(MenuItemsFor(DisplayKind::kPicture)), kCmdAddText));
-  ExpectTidy(SlotMenu(MenuItemsFor(DisplayKind::kBinary)));
 }
 
 TEST(MenuModel, TrayMenuOrderAndQuickSettingsChecks) {
@@ -69,6 +84,12 @@ TEST(MenuModel, TrayMenuOrderAndQuickSettingsChecks) {
         item.id == kCmdPlace3 || item.id == kCmdNoDouble || item.id == kCmdShowPaths;
     EXPECT_EQ(item.checked, expected) << item.caption;
   }
+  for (const MenuItem& item : fast)
+    EXPECT_EQ(item.radio, item.id >= kCmdPlace1 && item.id <= kCmdPlace3) << item.caption;
+  // Commands not built yet are shown disabled.
+  for (const Menu& menu : {SlotSetMenu(), ParamMenu()})
+    for (const MenuItem& item : menu)
+      EXPECT_EQ(item.enabled, item.IsSeparator() || item.id == kCmdLoadSlot) << item.caption;
   Menu transparency = TransparencyMenu(30);
   ASSERT_EQ(transparency.size(), 10u);
   for (size_t i = 0; i < transparency.size(); ++i) EXPECT_EQ(transparency[i].checked, i == 3);

@@ -6,163 +6,15 @@ namespace qv {
 namespace {
 
 using E = SlotElement;
-using Elements = std::vector<Element>;
+using K = DisplayKind;
 
-const DisplayKind kAllKinds[] = {
-    DisplayKind::kText,        DisplayKind::kOnlyText,       DisplayKind::kPicture,
-    DisplayKind::kTextPicture, DisplayKind::kFiles,          DisplayKind::kBinary,
-    DisplayKind::kEmptySlot,   DisplayKind::kEmptyClipboard,
-};
+const K kAllKinds[] = {K::kText,  K::kOnlyText, K::kPicture,   K::kTextPicture,
+                       K::kFiles, K::kBinary,   K::kEmptySlot, K::kEmptyClipboard};
 
-TEST(SlotElements, TextWithCounts) {
-  EXPECT_EQ(SlotElements(DisplayKind::kText, 294), (Elements{
-                                                       {E::kGround, {0, 0, 294, 56}},
-                                                       {E::kTextStrip, {0, 0, 9, 28}},
-                                                       {E::kRtfStrip, {0, 28, 9, 28}},
-                                                       {E::kSeparator, {190, 0, 2, 56}},
-                                                       {E::kMenuSeparator, {276, 0, 2, 56}},
-                                                       {E::kMenuButton, {279, 0, 15, 56}},
-                                                       {E::kStringsCaption, {196, 2, 45, 16}},
-                                                       {E::kWordsCaption, {196, 20, 45, 16}},
-                                                       {E::kCharsCaption, {196, 38, 45, 16}},
-                                                       {E::kStringsValue, {242, 2, 28, 16}},
-                                                       {E::kWordsValue, {242, 20, 28, 16}},
-                                                       {E::kCharsValue, {242, 38, 28, 16}},
-                                                       {E::kTopArea, {0, 0, 278, 56}},
-                                                       {E::kPreview, {11, 0, 176, 56}},
-                                                   }));
-  EXPECT_EQ(SlotElements(DisplayKind::kText, 500), (Elements{
-                                                       {E::kGround, {0, 0, 500, 56}},
-                                                       {E::kTextStrip, {0, 0, 9, 28}},
-                                                       {E::kRtfStrip, {0, 28, 9, 28}},
-                                                       {E::kSeparator, {396, 0, 2, 56}},
-                                                       {E::kMenuSeparator, {482, 0, 2, 56}},
-                                                       {E::kMenuButton, {485, 0, 15, 56}},
-                                                       {E::kStringsCaption, {402, 2, 45, 16}},
-                                                       {E::kWordsCaption, {402, 20, 45, 16}},
-                                                       {E::kCharsCaption, {402, 38, 45, 16}},
-                                                       {E::kStringsValue, {448, 2, 28, 16}},
-                                                       {E::kWordsValue, {448, 20, 28, 16}},
-                                                       {E::kCharsValue, {448, 38, 28, 16}},
-                                                       {E::kTopArea, {0, 0, 484, 56}},
-                                                       {E::kPreview, {11, 0, 382, 56}},
-                                                   }));
-}
-
-TEST(SlotElements, OnlyTextAndFiles) {
-  EXPECT_EQ(SlotElements(DisplayKind::kOnlyText, 294), (Elements{
-                                                           {E::kGround, {0, 0, 294, 56}},
-                                                           {E::kTextStrip, {0, 0, 9, 28}},
-                                                           {E::kRtfStrip, {0, 28, 9, 28}},
-                                                           {E::kMenuSeparator, {276, 0, 2, 56}},
-                                                           {E::kMenuButton, {279, 0, 15, 56}},
-                                                           {E::kTopArea, {0, 0, 278, 56}},
-                                                           {E::kPreview, {11, 0, 262, 56}},
-                                                       }));
-  EXPECT_EQ(SlotElements(DisplayKind::kFiles, 500), (Elements{
-                                                        {E::kGround, {0, 0, 500, 56}},
-                                                        {E::kFilesStrip, {0, 0, 9, 56}},
-                                                        {E::kMenuSeparator, {482, 0, 2, 56}},
-                                                        {E::kMenuButton, {485, 0, 15, 56}},
-                                                        {E::kTopArea, {0, 0, 484, 56}},
-                                                        {E::kPreview, {11, 0, 468, 56}},
-                                                    }));
-  EXPECT_EQ(SlotElements(DisplayKind::kOnlyText, 500).back(),
-            (Element{E::kPreview, {11, 0, 468, 56}}));
-  EXPECT_EQ(SlotElements(DisplayKind::kFiles, 294).back(),
-            (Element{E::kPreview, {11, 0, 262, 56}}));
-}
-
-TEST(SlotElements, Picture) {
-  EXPECT_EQ(SlotElements(DisplayKind::kPicture, 294), (Elements{
-                                                          {E::kGround, {0, 0, 294, 56}},
-                                                          {E::kBitmapStrip, {0, 0, 9, 56}},
-                                                          {E::kMetafileStrip, {9, 0, 9, 56}},
-                                                          {E::kSeparator, {182, 0, 2, 56}},
-                                                          {E::kMenuSeparator, {276, 0, 2, 56}},
-                                                          {E::kMenuButton, {279, 0, 15, 56}},
-                                                          {E::kWidthCaption, {188, 9, 53, 16}},
-                                                          {E::kHeightCaption, {188, 30, 53, 16}},
-                                                          {E::kWidthValue, {242, 9, 28, 16}},
-                                                          {E::kHeightValue, {242, 30, 28, 16}},
-                                                          {E::kTopArea, {0, 0, 278, 56}},
-                                                          {E::kPicture, {19, 0, 162, 56}},
-                                                      }));
-  EXPECT_EQ(SlotElements(DisplayKind::kPicture, 500), (Elements{
-                                                          {E::kGround, {0, 0, 500, 56}},
-                                                          {E::kBitmapStrip, {0, 0, 9, 56}},
-                                                          {E::kMetafileStrip, {9, 0, 9, 56}},
-                                                          {E::kSeparator, {388, 0, 2, 56}},
-                                                          {E::kMenuSeparator, {482, 0, 2, 56}},
-                                                          {E::kMenuButton, {485, 0, 15, 56}},
-                                                          {E::kWidthCaption, {394, 9, 53, 16}},
-                                                          {E::kHeightCaption, {394, 30, 53, 16}},
-                                                          {E::kWidthValue, {448, 9, 28, 16}},
-                                                          {E::kHeightValue, {448, 30, 28, 16}},
-                                                          {E::kTopArea, {0, 0, 484, 56}},
-                                                          {E::kPicture, {19, 0, 368, 56}},
-                                                      }));
-}
-
-TEST(SlotElements, TextAndPicture) {
-  EXPECT_EQ(SlotElements(DisplayKind::kTextPicture, 294), (Elements{
-                                                              {E::kGround, {0, 0, 294, 56}},
-                                                              {E::kTextStrip, {0, 0, 9, 28}},
-                                                              {E::kRtfStrip, {0, 28, 9, 28}},
-                                                              {E::kBitmapStrip, {177, 0, 9, 56}},
-                                                              {E::kMetafileStrip, {186, 0, 9, 56}},
-                                                              {E::kSeparator, {174, 0, 2, 56}},
-                                                              {E::kMenuSeparator, {276, 0, 2, 56}},
-                                                              {E::kMenuButton, {279, 0, 15, 56}},
-                                                              {E::kTopArea, {0, 0, 278, 56}},
-                                                              {E::kPreview, {11, 0, 160, 56}},
-                                                              {E::kPicture, {198, 0, 75, 56}},
-                                                          }));
-  EXPECT_EQ(SlotElements(DisplayKind::kTextPicture, 500), (Elements{
-                                                              {E::kGround, {0, 0, 500, 56}},
-                                                              {E::kTextStrip, {0, 0, 9, 28}},
-                                                              {E::kRtfStrip, {0, 28, 9, 28}},
-                                                              {E::kBitmapStrip, {383, 0, 9, 56}},
-                                                              {E::kMetafileStrip, {392, 0, 9, 56}},
-                                                              {E::kSeparator, {380, 0, 2, 56}},
-                                                              {E::kMenuSeparator, {482, 0, 2, 56}},
-                                                              {E::kMenuButton, {485, 0, 15, 56}},
-                                                              {E::kTopArea, {0, 0, 484, 56}},
-                                                              {E::kPreview, {11, 0, 366, 56}},
-                                                              {E::kPicture, {404, 0, 75, 56}},
-                                                          }));
-}
-
-TEST(SlotElements, BinaryTopAreaCoversTheLabels) {
-  EXPECT_EQ(SlotElements(DisplayKind::kBinary, 294), (Elements{
-                                                         {E::kGround, {0, 0, 294, 56}},
-                                                         {E::kBinaryStrip, {0, 0, 9, 56}},
-                                                         {E::kSoundStrip, {9, 0, 9, 56}},
-                                                         {E::kMenuSeparator, {276, 0, 2, 56}},
-                                                         {E::kMenuButton, {279, 0, 15, 56}},
-                                                         {E::kBinaryLabel, {21, 8, 252, 18}},
-                                                         {E::kSizeLabel, {21, 32, 252, 18}},
-                                                         {E::kTopArea, {0, 0, 278, 56}},
-                                                     }));
-  const Elements wide = SlotElements(DisplayKind::kBinary, 500);
-  EXPECT_EQ(wide[5], (Element{E::kBinaryLabel, {21, 8, 458, 18}}));
-  EXPECT_EQ(wide[6], (Element{E::kSizeLabel, {21, 32, 458, 18}}));
-  EXPECT_EQ(wide[7], (Element{E::kTopArea, {0, 0, 484, 56}}));
-}
-
-TEST(SlotElements, EmptyKindsHaveOnlyAMessage) {
-  for (DisplayKind kind : {DisplayKind::kEmptySlot, DisplayKind::kEmptyClipboard}) {
-    EXPECT_EQ(SlotElements(kind, 294), (Elements{
-                                           {E::kGround, {0, 0, 294, 56}},
-                                           {E::kMessage, {2, 16, 290, 24}},
-                                           {E::kTopArea, {0, 0, 294, 56}},
-                                       }));
-    EXPECT_EQ(SlotElements(kind, 500), (Elements{
-                                           {E::kGround, {0, 0, 500, 56}},
-                                           {E::kMessage, {2, 16, 496, 24}},
-                                           {E::kTopArea, {0, 0, 500, 56}},
-                                       }));
-  }
+std::optional<ElementBox> Find(K kind, E id, int width) {
+  for (const Element& e : SlotElements(kind, width))
+    if (e.id == id) return e.box;
+  return std::nullopt;
 }
 
 bool Overlap(const ElementBox& a, const ElementBox& b) {
@@ -170,19 +22,84 @@ bool Overlap(const ElementBox& a, const ElementBox& b) {
          b.top < a.top + a.height;
 }
 
+// The designed width, 294 pixels.
+TEST(SlotElements, WorkedValuesAtTheDesignedWidth) {
+  const struct {
+    K kind;
+    E id;
+    ElementBox box;
+  } cases[] = {
+      {K::kText, E::kTextStrip, {0, 0, 9, 28}},
+      {K::kText, E::kRtfStrip, {0, 28, 9, 28}},
+      {K::kText, E::kSeparator, {190, 0, 2, 56}},
+      {K::kText, E::kStringsCaption, {196, 2, 45, 16}},
+      {K::kText, E::kWordsCaption, {196, 20, 45, 16}},
+      {K::kText, E::kCharsCaption, {196, 38, 45, 16}},
+      {K::kText, E::kStringsValue, {242, 2, 28, 16}},
+      {K::kText, E::kCharsValue, {242, 38, 28, 16}},
+      {K::kText, E::kPreview, {11, 0, 176, 56}},
+      {K::kText, E::kMenuSeparator, {276, 0, 2, 56}},
+      {K::kText, E::kMenuButton, {279, 0, 15, 56}},
+      {K::kText, E::kTopArea, {0, 0, 278, 56}},
+      {K::kOnlyText, E::kPreview, {11, 0, 262, 56}},
+      {K::kPicture, E::kBitmapStrip, {0, 0, 9, 56}},
+      {K::kPicture, E::kMetafileStrip, {9, 0, 9, 56}},
+      {K::kPicture, E::kSeparator, {182, 0, 2, 56}},
+      {K::kPicture, E::kWidthCaption, {188, 9, 53, 16}},
+      {K::kPicture, E::kHeightCaption, {188, 30, 53, 16}},
+      {K::kPicture, E::kWidthValue, {242, 9, 28, 16}},
+      {K::kPicture, E::kHeightValue, {242, 30, 28, 16}},
+      {K::kPicture, E::kPicture, {19, 0, 162, 56}},
+      {K::kTextPicture, E::kBitmapStrip, {177, 0, 9, 56}},
+      {K::kTextPicture, E::kMetafileStrip, {186, 0, 9, 56}},
+      {K::kTextPicture, E::kSeparator, {174, 0, 2, 56}},
+      {K::kTextPicture, E::kPreview, {11, 0, 160, 56}},
+      {K::kTextPicture, E::kPicture, {198, 0, 75, 56}},
+      {K::kFiles, E::kFilesStrip, {0, 0, 9, 56}},
+      {K::kFiles, E::kPreview, {11, 0, 262, 56}},
+      {K::kBinary, E::kSoundStrip, {9, 0, 9, 56}},
+      {K::kBinary, E::kBinaryLabel, {21, 8, 252, 18}},
+      {K::kBinary, E::kSizeLabel, {21, 32, 252, 18}},
+      {K::kEmptySlot, E::kMessage, {2, 16, 290, 24}},
+      {K::kEmptySlot, E::kTopArea, {0, 0, 294, 56}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Find(c.kind, c.id, 294), c.box)
+        << static_cast<int>(c.kind) << "/" << static_cast<int>(c.id);
+}
+
+// A wider slot keeps the same elements in the same order; each one stays put,
+// moves right with the right edge, or stretches with it.
+TEST(SlotElements, WideningMovesOrStretchesEachElement) {
+  for (K kind : kAllKinds) {
+    const std::vector<Element> narrow = SlotElements(kind, 294);
+    for (int extra : {1, 206, 500}) {
+      const std::vector<Element> wide = SlotElements(kind, 294 + extra);
+      ASSERT_EQ(wide.size(), narrow.size());
+      for (size_t i = 0; i < narrow.size(); ++i) {
+        const ElementBox& a = narrow[i].box;
+        const ElementBox& b = wide[i].box;
+        EXPECT_EQ(wide[i].id, narrow[i].id);
+        const ElementBox moved{a.left + extra, a.top, a.width, a.height};
+        const ElementBox stretched{a.left, a.top, a.width + extra, a.height};
+        EXPECT_TRUE(b == a || b == moved || b == stretched)
+            << "kind " << static_cast<int>(kind) << " element " << i << " at +" << extra;
+      }
+    }
+  }
+}
+
 TEST(SlotElements, ControlsStayInsideAndApartAtEveryWidth) {
   for (int w = 294; w <= 800; w += 7) {
-    for (DisplayKind kind : kAllKinds) {
-      const Elements els = SlotElements(kind, w);
+    for (K kind : kAllKinds) {
+      const std::vector<Element> els = SlotElements(kind, w);
       ASSERT_FALSE(els.empty());
-      EXPECT_EQ(els.front().id, E::kGround);
+      EXPECT_EQ(els.front().box, (ElementBox{0, 0, w, kSlotHeight})) << "the ground comes first";
       for (size_t i = 0; i < els.size(); ++i) {
         const ElementBox& a = els[i].box;
-        EXPECT_GE(a.left, 0);
-        EXPECT_GE(a.top, 0);
-        EXPECT_GT(a.width, 0);
-        EXPECT_LE(a.left + a.width, w) << static_cast<int>(kind) << " at " << w;
-        EXPECT_LE(a.top + a.height, kSlotHeight);
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.width > 0 && a.left + a.width <= w &&
+                    a.top + a.height <= kSlotHeight)
+            << static_cast<int>(kind) << " at " << w;
         // Only the ground and the hit area may lie under other controls.
         if (els[i].id == E::kGround || els[i].id == E::kTopArea) continue;
         for (size_t j = i + 1; j < els.size(); ++j) {
@@ -195,26 +112,17 @@ TEST(SlotElements, ControlsStayInsideAndApartAtEveryWidth) {
   }
 }
 
-TEST(SlotElements, TopAreaLeavesTheMenuButtonItsClicks) {
-  for (DisplayKind kind : kAllKinds) {
-    const Elements els = SlotElements(kind, 294);
-    const ElementBox* top = nullptr;
-    const ElementBox* menu = nullptr;
-    for (const Element& e : els) {
-      if (e.id == E::kTopArea) top = &e.box;
-      if (e.id == E::kMenuButton) menu = &e.box;
-    }
-    ASSERT_NE(top, nullptr);
-    if (menu) {
-      EXPECT_FALSE(Overlap(*top, *menu)) << static_cast<int>(kind);
-    }
-    EXPECT_EQ(menu == nullptr, !ShowsContent(kind));
+TEST(SlotElements, TheMenuButtonKeepsItsClicksAndOpensItsMenu) {
+  for (K kind : kAllKinds) {
+    const auto top = Find(kind, E::kTopArea, 294);
+    const auto menu = Find(kind, E::kMenuButton, 294);
+    ASSERT_TRUE(top);
+    EXPECT_EQ(menu.has_value(), ShowsContent(kind)) << static_cast<int>(kind);
+    if (!menu) continue;
+    EXPECT_FALSE(Overlap(*top, *menu)) << static_cast<int>(kind);
+    for (int w : {294, 500})
+      EXPECT_EQ(SlotMenuPoint(w), (Point{Find(kind, E::kMenuButton, w)->left, kSlotHeight}));
   }
-}
-
-TEST(SlotMenuPoint, BottomLeftOfTheMenuButton) {
-  EXPECT_EQ(SlotMenuPoint(294), (Point{279, 56}));
-  EXPECT_EQ(SlotMenuPoint(500), (Point{485, 56}));
 }
 
 }  // namespace

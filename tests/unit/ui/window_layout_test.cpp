@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace qv {
 namespace {
 
@@ -13,15 +15,17 @@ SlotFill Shows(int index) {
 const SlotFill kKeep{};
 
 TEST(ClientHeightFor, OneRowPerSavedSlotUpToThePage) {
-  EXPECT_EQ(ClientHeightFor(5, 2), 155);  // one saved slot, page 5
-  EXPECT_EQ(ClientHeightFor(5, 1), 155);  // none saved: Slot1 still shows "empty"
+  EXPECT_EQ(ClientHeightFor(5, 1), 155) << "none saved: Slot1 still shows \"empty\"";
+  EXPECT_EQ(ClientHeightFor(5, 2), 155);
   EXPECT_EQ(ClientHeightFor(5, 4), 271);
-  EXPECT_EQ(ClientHeightFor(3, 8), 271);  // seven saved slots, page 3
-  EXPECT_EQ(ClientHeightFor(1, 100), 155);
-  EXPECT_EQ(ClientHeightFor(2, 100), 213);
-  EXPECT_EQ(ClientHeightFor(4, 100), 329);
-  EXPECT_EQ(ClientHeightFor(5, 100), 387);
   EXPECT_EQ(ClientHeightFor(5, 6), 387);
+  EXPECT_EQ(ClientHeightFor(3, 8), 271) << "seven saved slots, page 3";
+  for (int page = 1; page <= 5; ++page) {
+    for (int length = 2; length < 10; ++length) {
+      const int grows = ClientHeightFor(page, length + 1) - ClientHeightFor(page, length);
+      EXPECT_EQ(grows, length <= page ? 58 : 0) << page << "/" << length;
+    }
+  }
 }
 
 TEST(UpdateScroll, DisabledWhileTheSavedSlotsFitThePage) {
@@ -135,26 +139,19 @@ TEST(WheelPosition, OneRowPerNotchWithinTheRange) {
   EXPECT_EQ(WheelPosition(off, -120, 8, 3), 2);
 }
 
-TEST(SnapClientHeight, DraggedHeightsRoundToWholeRows) {
-  EXPECT_EQ(SnapClientHeight(200), (RowSnap{213, 2}));
-  EXPECT_EQ(SnapClientHeight(183), (RowSnap{155, 1}));
-}
-
-TEST(SnapClientHeight, EveryBoundary) {
-  const struct {
-    int dragged;
-    int snapped;
-  } cases[] = {
-      {0, 155},   {100, 155}, {154, 155}, {155, 155}, {156, 155},  {183, 155}, {184, 213},
-      {212, 213}, {213, 213}, {214, 213}, {241, 213}, {242, 271},  {270, 271}, {271, 271},
-      {272, 271}, {299, 271}, {300, 329}, {328, 329}, {329, 329},  {330, 329}, {357, 329},
-      {358, 387}, {386, 387}, {387, 387}, {388, 387}, {2000, 387},
-  };
-  for (const auto& c : cases) {
-    const RowSnap snap = SnapClientHeight(c.dragged);
-    EXPECT_EQ(snap.clientHeight, c.snapped) << c.dragged;
-    EXPECT_EQ(snap.page, (c.snapped - 97) / 58) << c.dragged;
+// The nearest of the five row heights, a half row rounding up.
+TEST(SnapClientHeight, NearestWholeRowCount) {
+  for (int dragged = 0; dragged <= 500; ++dragged) {
+    RowSnap best{155, 1};
+    for (int rows = 2; rows <= 5; ++rows) {
+      const int height = 97 + 58 * rows;
+      if (std::abs(height - dragged) <= std::abs(best.clientHeight - dragged))
+        best = {height, rows};
+    }
+    EXPECT_EQ(SnapClientHeight(dragged), best) << dragged;
   }
+  EXPECT_EQ(SnapClientHeight(184), (RowSnap{213, 2})) << "half way between one and two rows";
+  EXPECT_EQ(SnapClientHeight(183), (RowSnap{155, 1}));
 }
 
 TEST(ClientWidth, AtLeastTheDesignedWidthAndCentredButtons) {

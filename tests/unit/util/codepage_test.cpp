@@ -5,10 +5,24 @@
 namespace qv {
 namespace {
 
-TEST(CodePage, Utf8AndUtf16RoundTripEveryPlane) {
-  std::string text = "a é € 日本 😀";
+// The code points at each boundary of the UTF-8 lengths, both ways.
+TEST(CodePage, Utf8AndUtf16AtEveryLengthBoundary) {
+  const std::pair<std::u16string, std::string> cases[] = {
+      {u"\u007F", "\x7F"},
+      {u"\u0080", "\xC2\x80"},
+      {u"\u07FF", "\xDF\xBF"},
+      {u"\u0800", "\xE0\xA0\x80"},
+      {u"\uFFFF", "\xEF\xBF\xBF"},
+      {u"\U00010000", "\xF0\x90\x80\x80"},
+      {u"\U0001F600", "\xF0\x9F\x98\x80"},
+      {u"\U0010FFFF", "\xF4\x8F\xBF\xBF"},
+  };
+  for (const auto& [utf16, utf8] : cases) {
+    EXPECT_EQ(Utf16ToUtf8(utf16), utf8) << utf8.size() << " bytes";
+    EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8.size() << " bytes";
+  }
+  const std::string text = "a é € 日本 😀";
   EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
-  EXPECT_EQ(Utf8ToUtf16("😀").size(), 2u) << "a surrogate pair";
 }
 
 TEST(CodePage, LoneSurrogateBecomesAReplacementCharacter) {
@@ -19,6 +33,7 @@ TEST(CodePage, Windows1252) {
   EXPECT_EQ(Utf16ToAnsi(u"€‚ƒ„é"), "\x80\x82\x83\x84\xE9");
   EXPECT_EQ(AnsiToUtf16("\x80\x9F\xFF"), u"€Ÿÿ");
   EXPECT_EQ(Utf16ToAnsi(u"日😀x"), "??x") << "one replacement per character";
+  EXPECT_EQ(Utf16ToAnsi(u"\u0080\u009F"), "??") << "C1 controls have no byte in Windows-1252";
   EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
   EXPECT_EQ(Utf8ToAnsi("café"), "caf\xE9");
 }

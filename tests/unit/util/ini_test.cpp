@@ -52,22 +52,28 @@ TEST(IniDocument, MalformedTextNeverBreaksReading) {
   EXPECT_FALSE(doc.Get("", "x"));
   EXPECT_EQ(doc.Get("ok", "k"), std::string("v\0", 2));
   EXPECT_FALSE(doc.Get("unterminated", "anything"));
+  auto empty = IniDocument::Parse("[a]\nx=1\n[]\ny=2\n");
+  EXPECT_EQ(empty.Get("", "y"), "2") << "\"[]\" starts a section without a name";
+  EXPECT_FALSE(empty.Get("a", "y"));
 }
 
 TEST(ParseIniInteger, DecimalAndDollarHexOnly) {
-  EXPECT_EQ(ParseIniInteger("42"), 42);
-  EXPECT_EQ(ParseIniInteger(" -7 "), -7);
-  EXPECT_EQ(ParseIniInteger("$FF"), 255);
-  EXPECT_EQ(ParseIniInteger("$00FF0000"), 0xFF0000);
-  EXPECT_EQ(ParseIniInteger("$FFFFFFFF"), -1);
-  EXPECT_EQ(ParseIniInteger("2147483647"), 2147483647);
-  EXPECT_FALSE(ParseIniInteger("2147483648"));
-  EXPECT_FALSE(ParseIniInteger("$100000000"));
-  EXPECT_FALSE(ParseIniInteger("true"));
-  EXPECT_FALSE(ParseIniInteger("0x10"));
-  EXPECT_FALSE(ParseIniInteger("12abc"));
-  EXPECT_FALSE(ParseIniInteger(""));
-  EXPECT_FALSE(ParseIniInteger("$"));
+  const std::pair<const char*, std::optional<int32_t>> cases[] = {
+      {"42", 42},
+      {" -7 ", -7},
+      {"$FF", 255},
+      {"$00FF0000", 0xFF0000},
+      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},
+      {"2147483648", std::nullopt},
+      {"$100000000", std::nullopt},
+      {"true", std::nullopt},
+      {"0x10", std::nullopt},
+      {"12abc", std::nullopt},
+      {"", std::nullopt},
+      {"$", std::nullopt},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseIniInteger(text), value) << text;
 }
 
 TEST(IniValues, TypedReadsFallBackToDefaults) {
