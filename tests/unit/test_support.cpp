@@ -90,4 +90,8 @@ size_t TempFolder::FileCount() const {
   return n;
 }
 
+void PatchU32(Bytes& bytes, size_t at, uint32_t value) {
+  for (size_t i = 0; i < 4; ++i) bytes.at(at + i) = static_cast<uint8_t>(value >> (8 * i));
+}
+
 }  // namespace qv::test

@@ -27,6 +27,9 @@ Bytes DropHeader(bool wide);
 Bitmap32 Picture(int width, int height, uint32_t seed = 0);
 // The picture as CF_DIB holds it: a BMP file image without the file header.
 Bytes Dib(const Bitmap32& picture, uint16_t bitCount = 24);
+// Overwrites a little-endian field of test data (bounds-checked, out of line,
+// so optimising compilers see no store past a copied buffer).
+void PatchU32(Bytes& bytes, size_t at, uint32_t value);
 
 // A slot data stream: the records, then the picture bytes given, with the
 // header flags set for them.

@@ -49,13 +49,13 @@ TEST(ValidateSlotData, RefusesMalformedStreams) {
   ASSERT_TRUE(ValidateSlotData(good));
   const Bytes bmp = EncodeBmp(test::Picture(8, 8));
   Bytes lying = Stream({{1, Bytes{}}});
-  StoreU32(&lying[16], 0xFFFFFFF0);
+  test::PatchU32(lying, 16, 0xFFFFFFF0);
   Bytes over = Stream({{1, Bytes{'a', 'b', 'c', 0}}});
-  StoreU32(&over[16], 5);
+  test::PatchU32(over, 16, 5);
   Bytes absurd = bmp;
-  StoreU32(&absurd[18], 0x7FFFFFFF);  // width
-  StoreU32(&absurd[22], 0x7FFFFFFF);  // height
-  StoreU32(&absurd[34], 0);           // image size: implied by the dimensions
+  test::PatchU32(absurd, 18, 0x7FFFFFFF);  // width
+  test::PatchU32(absurd, 22, 0x7FFFFFFF);  // height
+  test::PatchU32(absurd, 34, 0);           // image size: implied by the dimensions
   Bytes notBmp = bmp;
   notBmp[0] = 'X';
   auto count = [&](uint16_t n) {
