@@ -41,7 +41,7 @@ void BM_LoadWorkSlots1000x10kB(benchmark::State& state) {
       text.replace(0, 8, std::to_string(100000 + i).substr(0, 6) + "\r\n");
       for (size_t k = 100; k < text.size(); k += 80) text.replace(k, 2, "\r\n");
       m.clipboard.SetByOther({{CF_TEXT, Bytes(text.begin(), text.end() + 0)}});
-      core.MultipleClip(false);
+      core.monitor.MultipleClip(false);
     }
     core.SaveWorkSlots();
   }
@@ -54,9 +54,9 @@ void BM_LoadWorkSlots1000x10kB(benchmark::State& state) {
       AppCore core(m.platform, MakeAppFolders(m.root));
       core.options.count = 1000;
       core.ApplyOptionsToContext();
-      core.IgnoreClipboardChange = true;
+      core.capture.IgnoreClipboardChange = true;
       core.LoadWorkSlots();
-      benchmark::DoNotOptimize(core.Slots.data());
+      benchmark::DoNotOptimize(core.list.Slots.data());
     }
     auto t1 = Clock::now();
     size_t bytes = 0;

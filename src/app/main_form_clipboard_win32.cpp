@@ -32,7 +32,7 @@ void TMainForm::OnDrawClipboard() {
 }
 
 void TMainForm::InformClipboardChange() {
-  if (core_) core_->InformClipboardChange();
+  if (core_) core_->monitor.InformClipboardChange();
 }
 
 }  // namespace qv

@@ -179,7 +179,8 @@ std::optional<std::filesystem::path> AskSlotFile(HWND owner, bool save) {
 }  // namespace
 
 void TMainForm::SaveSlotCommand(size_t index) {
-  auto temporary = core_->PrepareSlotExport(index);
+  if (index >= core_->list.Slots.size()) return;
+  auto temporary = PrepareSlotExport(core_->list.Slots[index], core_->folders.WorkFolder, system_);
   if (!temporary) return;
   auto chosen = AskSlotFile(hwnd_, true);
   if (chosen && FileExists(SlotExportName(*chosen))) {
@@ -199,14 +200,15 @@ void TMainForm::SaveSlotCommand(size_t index) {
 void TMainForm::LoadSlotCommand() {
   auto chosen = AskSlotFile(hwnd_, false);
   if (!chosen) return;
-  if (auto message = core_->LoadSlotFile(*chosen)) ShowMessage(*message);
+  if (auto message = core_->commands.LoadSlotFile(*chosen)) ShowMessage(*message);
   RedrawIfVisible();
 }
 
 void TMainForm::FixSelection() {
   PanelKinds kinds{};
   for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
-  const int panel = AutoSelectSlot(SelectedPanel, static_cast<int>(core_->Slots.size()), kinds);
+  const int panel =
+      AutoSelectSlot(SelectedPanel, static_cast<int>(core_->list.Slots.size()), kinds);
   if (panel != SelectedPanel) SelectSlot(panel);
 }
 
@@ -234,38 +236,38 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdPrevious:
     case kCmdNext: {
       if (id == kCmdPrevious)
-        core.PreviousCommand();
+        core.commands.PreviousCommand();
       else
-        core.NextCommand();
+        core.commands.NextCommand();
       RedrawIfVisible();
       FixSelection();
       return;
     }
     case kCmdClearAll: {
-      core.ClearCommand();
+      core.commands.ClearCommand();
       RedrawIfVisible();
       const int panel = SelectionAfterClearAll(SelectedPanel, slots_[0]->Kind());
       if (panel != SelectedPanel) SelectSlot(panel);
       return;
     }
     case kCmdCopy:
-      core.PutSlotOnClipboard(SelectedSlot);
+      core.commands.PutSlotOnClipboard(SelectedSlot);
       RedrawIfVisible();
       return;
     case kCmdSwap:
-      core.SwapCommand(SelectedSlot);
+      core.commands.SwapCommand(SelectedSlot);
       RedrawIfVisible();
       return;
     case kCmdSlotUp:
-      core.MoveUpCommand(SelectedSlot);
+      core.commands.MoveUpCommand(SelectedSlot);
       RedrawIfVisible();
       return;
     case kCmdSlotDown:
-      core.MoveDownCommand(SelectedSlot);
+      core.commands.MoveDownCommand(SelectedSlot);
       RedrawIfVisible();
       return;
     case kCmdDeleteSlot: {
-      core.DeleteCommand(SelectedSlot);
+      core.commands.DeleteCommand(SelectedSlot);
       RedrawIfVisible();
       FixSelection();
       return;

@@ -108,7 +108,7 @@ void TMainForm::SetClientHeight(int height) {
 }
 
 void TMainForm::Visualize() {
-  const int length = static_cast<int>(core_->Slots.size());
+  const int length = static_cast<int>(core_->list.Slots.size());
   VisualizePlan plan = PlanVisualize(length, Page, scroll_);
   SetClientHeight(plan.clientHeight);
   PlaceWindow();
@@ -141,7 +141,7 @@ void TMainForm::ApplyScroll(const ScrollState& scroll) {
 
 void TMainForm::sBarChange(int position) {
   if (scrollUpdating_) return;
-  const int length = static_cast<int>(core_->Slots.size());
+  const int length = static_cast<int>(core_->list.Slots.size());
   ScrollRefill refill = PlanScrollChange(length, Page, position);
   scroll_.position = refill.position;
   ApplyScroll(scroll_);
@@ -153,7 +153,7 @@ void TMainForm::sBarChange(int position) {
 
 void TMainForm::OnMouseWheel(int delta) {
   if (!scroll_.enabled) return;
-  const int length = static_cast<int>(core_->Slots.size());
+  const int length = static_cast<int>(core_->list.Slots.size());
   const int position = WheelPosition(scroll_, delta, length, Page);
   if (position != scroll_.position) sBarChange(position);
 }

@@ -49,8 +49,8 @@ void TMainForm::CreateSlots() {
 
 void TMainForm::FillSlot(int panel, int index) {
   win32::TSlot& slot = *slots_[static_cast<size_t>(panel)];
-  const TClipRec& rec = core_->Slots[static_cast<size_t>(index)];
-  const bool last = static_cast<size_t>(index) + 1 == core_->Slots.size();
+  const TClipRec& rec = core_->list.Slots[static_cast<size_t>(index)];
+  const bool last = static_cast<size_t>(index) + 1 == core_->list.Slots.size();
   auto choice =
       ChooseDisplayKind(rec.Kind, last, core_->options.textview, core_->options.textpictview);
   slot.Tag = index;
@@ -124,16 +124,16 @@ void TMainForm::WireSlot(win32::TSlot& slot) {
 void TMainForm::ShowSlotMenu(win32::TSlot& slot, POINT screen) {
   if (!ShowsContent(slot.Kind())) return;
   SelectedSlot = static_cast<size_t>(std::max(0, slot.Tag));
-  if (SelectedSlot >= core_->Slots.size()) return;
+  if (SelectedSlot >= core_->list.Slots.size()) return;
   // Captures go on while the menu is open and may shift or drop the record:
   // the command follows the record itself, not its old place.
-  const uint64_t serial = core_->Slots[SelectedSlot].Serial;
+  const uint64_t serial = core_->list.Slots[SelectedSlot].Serial;
   const SlotMenuItems shown = MenuItemsFor(slot.Kind());
   const Menu menu = slot.Number() == 0 ? ClipboardMenu(shown) : SlotMenu(shown);
   if (uint16_t command = win32::TrackMenu(menu, hwnd_, screen)) {
     if (slot.Number() == 0 && command != kCmdClearClipboard) {
-      SelectedSlot = core_->Slot0Index();
-    } else if (auto at = core_->IndexOfSerial(serial)) {
+      SelectedSlot = core_->list.Slot0Index();
+    } else if (auto at = core_->list.IndexOfSerial(serial)) {
       SelectedSlot = *at;
     } else {
       return;  // the record is gone
@@ -143,8 +143,8 @@ void TMainForm::ShowSlotMenu(win32::TSlot& slot, POINT screen) {
 }
 
 void TMainForm::ShowViewer(win32::TSlot& slot, win32::TSlot::Part part, RECT screen) {
-  if (slot.Tag < 0 || static_cast<size_t>(slot.Tag) >= core_->Slots.size()) return;
-  const TClipRec& rec = core_->Slots[static_cast<size_t>(slot.Tag)];
+  if (slot.Tag < 0 || static_cast<size_t>(slot.Tag) >= core_->list.Slots.size()) return;
+  const TClipRec& rec = core_->list.Slots[static_cast<size_t>(slot.Tag)];
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const Rect target{screen.left, screen.top, screen.right, screen.bottom};

@@ -1,12 +1,9 @@
 #include "history/app_core.h"
 
-#include "snapshot/clipboard_io.h"
-#include "platform/clipboard.h"
-#include "platform/sound.h"
-#include "platform/system.h"
-#include "settings/options_file.h"
 #include "attributes/previews.h"
-#include "util/file_io.h"
+#include "settings/options_file.h"
+#include "settings/text_font.h"
+#include "snapshot/clipboard_io.h"
 
 namespace qv {
 
@@ -15,14 +12,15 @@ AppCore::AppCore(const Platform& platform, AppFolders appFolders)
       clip(platform.clipboard, platform.system, folders.WorkFolder),
       attributes(clip, platform.renderer),
       work(folders.WorkFolder, platform.system),
-      platform_(platform),
-      copySound_(platform.sound) {
-  Slots.emplace_back();
-}
+      copySound(platform.sound),
+      capture(platform.clipboard),
+      list(work, clip),
+      monitor(list, capture, clip, attributes, options, copySound),
+      commands(list, capture, clip) {}
 
 std::optional<std::string> AppCore::PrepareFoldersAndOptions() {
   EnsureAppFolders(folders);
-  SuppressCopySound = false;
+  capture.SuppressCopySound = false;
   LoadOptionsResult loaded = LoadOptions(IniFile(folders.OptionsFile));
   options = loaded.options;
   firstRun = options.firstrun;
@@ -42,42 +40,64 @@ void AppCore::ApplyOptionsToContext() {
 }
 
 void AppCore::RebuildFileViews() {
-  for (TClipRec& rec : Slots)
+  for (TClipRec& rec : list.Slots)
     if (rec.HasFiles) GetFiles(rec, attributes.previews);
 }
 
 void AppCore::LoadCopySound() {
-  copySound_.Load(options.playsound, options.sound);
+  copySound.Load(options.playsound, options.sound);
 }
 
-void AppCore::MarkClipboardHandled() {
-  handledSequence_ = platform_.clipboard.SequenceNumber();
-  haveHandledSequence_ = true;
+ReloadEffects AppCore::ReLoadOptions() {
+  const Options before = options;
+  options = ReadReloadedOptions(before, folders.OptionsFile);
+  ReloadEffects effects = CompareOptions(before, options);
+  ApplyOptionsToContext();
+  // A smaller count drops the oldest slots (with their files); a larger one
+  // leaves room for the next copies.
+  if (effects.count) monitor.TrimToCount();
+  ApplyDiskPolicy();
+  if (effects.slotsRedraw) RebuildFileViews();
+  if (options.playsound || before.playsound != options.playsound || before.sound != options.sound)
+    LoadCopySound();
+  return effects;
 }
 
-void AppCore::MarkSilentChange() {
-  silentSequence_ = platform_.clipboard.SequenceNumber();
+void AppCore::LoadWorkSlots() {
+  TClipArr loaded = work.Load(clip, attributes);
+  if (loaded.empty()) {
+    monitor.MultipleClip(true);
+    monitor.TrimToCount();
+    return;
+  }
+  list.Slots = std::move(loaded);
+  if (ClipboardHasData(clip.clipboard)) {
+    monitor.MultipleClip(true);
+  } else {
+    // The program starts with the clipboard holding Slot 0.
+    list.PutOnClipboard(list.Slot0Index());
+    capture.MarkHandled();
+  }
+  monitor.TrimToCount();
 }
 
-bool AppCore::PutOnClipboard(const TClipRec& rec) {
-  return RestoreToClipboard(platform_.clipboard, rec.GetSnapshotData());
+std::optional<std::string> AppCore::SaveWorkSlots() {
+  return work.Save(list.Slots);
+}
+
+std::optional<std::string> AppCore::DiscardWorkSlots() {
+  if (auto message = work.Discard()) return message;
+  // Every data file of this run and of the previous index went with the list.
+  list.Reset();
+  return std::nullopt;
+}
+
+void AppCore::ApplyDiskPolicy() {
+  work.ApplyDiskPolicy(list.Slots, clip);
 }
 
 std::optional<std::string> AppCore::StoreSlotsForNextStart() {
   return options.saveslots ? SaveWorkSlots() : DiscardWorkSlots();
-}
-
-OwnClipboardWrite::OwnClipboardWrite(AppCore& core, uint32_t waitMilliseconds)
-    : core_(core), previous_(core.IgnoreClipboardChange), wait_(waitMilliseconds) {
-  core_.IgnoreClipboardChange = true;
-}
-
-OwnClipboardWrite::~OwnClipboardWrite() {
-  if (wait_) core_.platform_.system.Sleep(wait_);
-  core_.IgnoreClipboardChange = previous_;
-  // What the program just wrote is already in the list; a late notice of it
-  // must not make it a new slot.
-  if (!previous_) core_.MarkClipboardHandled();
 }
 
 }  // namespace qv

@@ -1,43 +1,34 @@
-// Re-reading options.cfg after the settings were changed, and applying what
-// the model holds at run time.
-#include "history/app_core.h"
+#include "history/options_reload.h"
+
 #include "settings/options_file.h"
+#include "settings/text_font.h"
 
 namespace qv {
 
-ReloadEffects AppCore::ReLoadOptions() {
-  Options fresh = options;
-  OptionTable::ReadAll(IniFile(folders.OptionsFile).Load(), fresh);
-  fresh.pictureSize = options.pictureSize;  // the preview size changes at the next start
-  fresh.firstrun = options.firstrun;
-  fresh.stylemenus = options.stylemenus;  // honoured at start only
-  ReloadEffects effects;
-  effects.opacity = fresh.transparent != options.transparent ||
-                    fresh.textTransparent != options.textTransparent ||
-                    fresh.pictureTransparent != options.pictureTransparent;
-  effects.placement = fresh.align != options.align;
-  effects.page = fresh.page != options.page;
-  effects.count = fresh.count != options.count;
-  effects.textViewer = fresh.textWidth != options.textWidth ||
-                       fresh.textHeight != options.textHeight ||
-                       TextFontFromOptions(fresh) != TextFontFromOptions(options);
-  effects.pictureBackground = fresh.background != options.background;
-  effects.toolbarHints = fresh.toolbarhints != options.toolbarhints;
-  effects.docking = fresh.snap != options.snap || fresh.snapvalue != options.snapvalue;
-  const bool pathsChanged = fresh.pathfiles != options.pathfiles;
-  const bool soundChanged = fresh.playsound != options.playsound || fresh.sound != options.sound;
-  options = fresh;
-  ApplyOptionsToContext();
+Options ReadReloadedOptions(const Options& current, const std::filesystem::path& file) {
+  Options fresh = current;
+  OptionTable::ReadAll(IniFile(file).Load(), fresh);
+  fresh.pictureSize = current.pictureSize;  // the preview size changes at the next start
+  fresh.firstrun = current.firstrun;
+  fresh.stylemenus = current.stylemenus;  // honoured at start only
+  return fresh;
+}
 
-  // A smaller count drops the oldest slots (with their files); a larger one
-  // leaves room for the next copies.
-  if (effects.count) TrimSlots(static_cast<size_t>(options.count) + 1);
-  ApplyDiskPolicy();
-  if (pathsChanged) {
-    RebuildFileViews();
-    effects.slotsRedraw = true;
-  }
-  if (soundChanged || options.playsound) LoadCopySound();
+ReloadEffects CompareOptions(const Options& before, const Options& after) {
+  ReloadEffects effects;
+  effects.opacity = after.transparent != before.transparent ||
+                    after.textTransparent != before.textTransparent ||
+                    after.pictureTransparent != before.pictureTransparent;
+  effects.placement = after.align != before.align;
+  effects.page = after.page != before.page;
+  effects.count = after.count != before.count;
+  effects.textViewer = after.textWidth != before.textWidth ||
+                       after.textHeight != before.textHeight ||
+                       TextFontFromOptions(after) != TextFontFromOptions(before);
+  effects.pictureBackground = after.background != before.background;
+  effects.toolbarHints = after.toolbarhints != before.toolbarhints;
+  effects.docking = after.snap != before.snap || after.snapvalue != before.snapvalue;
+  effects.slotsRedraw = after.pathfiles != before.pathfiles;
   return effects;
 }
 

@@ -12,21 +12,21 @@ void SimFixture::Start() {
                                    MakeAppFolders(root.path()));
   EnsureAppFolders(core->folders);
   core->ApplyOptionsToContext();
-  clipboard.onChange = [this] { core->InformClipboardChange(); };
+  clipboard.onChange = [this] { core->monitor.InformClipboardChange(); };
 }
 
 void SimFixture::StartAndLoad(const Options& options) {
   Start();
   core->options = options;
   core->ApplyOptionsToContext();
-  core->IgnoreClipboardChange = true;
+  core->capture.IgnoreClipboardChange = true;
   core->LoadWorkSlots();
-  core->IgnoreClipboardChange = false;
+  core->capture.IgnoreClipboardChange = false;
 }
 
 std::vector<std::string> SimFixture::Texts() const {
   std::vector<std::string> out;
-  for (const TClipRec& rec : core->Slots)
+  for (const TClipRec& rec : core->list.Slots)
     out.push_back(rec.Kind == kKindEmpty ? "-" : ReadFormatText(rec.GetSnapshotData(), CF_TEXT));
   return out;
 }

@@ -77,7 +77,7 @@ TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
   f.Copy("third");
   EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held for good: nothing changes";
   f.clipboard.refuseAllOpens = false;
-  f.core->InformClipboardChange();  // the next notice finds it free
+  f.core->monitor.InformClipboardChange();  // the next notice finds it free
   EXPECT_EQ(f.Texts(), (Texts{"first", "second", "third"}));
 }
 
@@ -100,7 +100,7 @@ TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
   f.Copy("kept");
   f.renderer.fails = true;
   EXPECT_ANY_THROW(f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(8, 8, {})}}));
-  EXPECT_FALSE(f.core->IgnoreClipboardChange);
+  EXPECT_FALSE(f.core->capture.IgnoreClipboardChange);
   EXPECT_EQ(f.Texts(), (Texts{"kept"}));
   f.renderer.fails = false;
   f.Copy("next");
@@ -110,8 +110,8 @@ TEST(ClipMonitor, AFailingCaptureKeepsMonitoring) {
 TEST(ClipMonitor, RepeatedNoticesOfOneChangeMakeOneSlot) {
   ModelFixture f;
   f.Copy("once");
-  f.core->InformClipboardChange();
-  f.core->InformClipboardChange();
+  f.core->monitor.InformClipboardChange();
+  f.core->monitor.InformClipboardChange();
   EXPECT_EQ(f.Texts(), (Texts{"once"}));
 }
 
@@ -141,10 +141,10 @@ TEST(ClipMonitor, IgnoredWhileTheProgramWritesItself) {
   ModelFixture f;
   f.Copy("a");
   {
-    OwnClipboardWrite write(*f.core);
+    OwnClipboardWrite write(f.core->capture, f.system);
     PutTextOnClipboard(f.clipboard, u"own");
   }
-  f.core->InformClipboardChange();  // a late notice of the program's own write
+  f.core->monitor.InformClipboardChange();  // a late notice of the program's own write
   EXPECT_EQ(f.Texts(), (Texts{"a"}));
 }
 
@@ -155,31 +155,31 @@ TEST(ClipMonitor, CopySoundPlaysForCopiesOnly) {
   f.core->options.playsound = true;
   f.core->options.sound = wav.string();
   f.core->LoadCopySound();
-  ASSERT_TRUE(f.core->CopySoundLoaded());
+  ASSERT_TRUE(f.core->copySound.Loaded());
   f.Copy("a");
   EXPECT_EQ(f.sound.played.size(), 1u);
-  f.core->PutSlotOnClipboard(0);  // writes the clipboard to be captured, silently
+  f.core->commands.PutSlotOnClipboard(0);  // writes the clipboard to be captured, silently
   EXPECT_EQ(f.sound.played.size(), 1u);
   EXPECT_EQ(f.Texts(), (Texts{"a", "a"}));
   // A notice of the program's own write that arrives late stays silent too.
   f.clipboard.onChange = nullptr;
-  f.core->PutSlotOnClipboard(0);
-  f.clipboard.onChange = [&f] { f.core->InformClipboardChange(); };
-  f.core->InformClipboardChange();
+  f.core->commands.PutSlotOnClipboard(0);
+  f.clipboard.onChange = [&f] { f.core->monitor.InformClipboardChange(); };
+  f.core->monitor.InformClipboardChange();
   EXPECT_EQ(f.sound.played.size(), 1u);
-  f.core->MultipleClip(true);  // no actions: no sound
+  f.core->monitor.MultipleClip(true);  // no actions: no sound
   EXPECT_EQ(f.sound.played.size(), 1u);
   // Reloading drops the program's reference; the player keeps its own.
   f.core->options.sound = (f.root / "missing.wav").string();
   f.core->LoadCopySound();
-  EXPECT_FALSE(f.core->CopySoundLoaded());
+  EXPECT_FALSE(f.core->copySound.Loaded());
   EXPECT_EQ(f.sound.played[0]->size(), 44u);
 }
 
 TEST(ClipMonitor, ActionsRunForNewSlotsOnly) {
   ModelFixture f;
   std::vector<size_t> actions;
-  f.core->onNewSlotActions = [&](size_t i) { actions.push_back(i); };
+  f.core->monitor.onNewSlotActions = [&](size_t i) { actions.push_back(i); };
   f.Copy("a");
   f.core->options.nodouble = true;
   f.Copy("a");

@@ -26,83 +26,97 @@ TEST(SlotList, CommandsOnFourSlots) {
     std::string clipboard;  // "" when not checked
     uint64_t slept = 0;
   } cases[] = {
-      {"delete", false, [](AppCore& c) { c.DeleteCommand(1); }, {"a", "c", "d"}, ""},
+      {"delete", false, [](AppCore& c) { c.commands.DeleteCommand(1); }, {"a", "c", "d"}, ""},
       {"Slot 0 is not deleted",
        false,
-       [](AppCore& c) { c.DeleteCommand(3); },
+       [](AppCore& c) { c.commands.DeleteCommand(3); },
        {"a", "b", "c", "d"},
        ""},
-      {"clear", false, [](AppCore& c) { c.ClearCommand(); }, {"d"}, ""},
-      {"clear twice", false, [](AppCore& c) { c.ClearCommand(), c.ClearCommand(); }, {"d"}, ""},
+      {"clear", false, [](AppCore& c) { c.commands.ClearCommand(); }, {"d"}, ""},
+      {"clear twice",
+       false,
+       [](AppCore& c) { c.commands.ClearCommand(), c.commands.ClearCommand(); },
+       {"d"},
+       ""},
       {"swap with a filled Slot 0",
        false,
-       [](AppCore& c) { c.SwapCommand(0); },
+       [](AppCore& c) { c.commands.SwapCommand(0); },
        {"d", "b", "c", "a"},
        "a",
        150},
       {"swap with an empty Slot 0 duplicates",
        true,
-       [](AppCore& c) { c.SwapCommand(1); },
+       [](AppCore& c) { c.commands.SwapCommand(1); },
        {"a", "b", "c", "d", "b"},
        "b"},
       {"copy comes back as a new Slot 0",
        false,
-       [](AppCore& c) { c.PutSlotOnClipboard(1); },
+       [](AppCore& c) { c.commands.PutSlotOnClipboard(1); },
        {"a", "b", "c", "d", "b"},
        "b"},
-      {"move up", false, [](AppCore& c) { c.MoveUpCommand(0); }, {"b", "a", "c", "d"}, ""},
+      {"move up", false, [](AppCore& c) { c.commands.MoveUpCommand(0); }, {"b", "a", "c", "d"}, ""},
       {"move up into Slot 0",
        false,
-       [](AppCore& c) { c.MoveUpCommand(0), c.MoveUpCommand(2); },
+       [](AppCore& c) { c.commands.MoveUpCommand(0), c.commands.MoveUpCommand(2); },
        {"b", "a", "d", "c"},
        "c"},
       {"Slot 0 moved up wraps round to the oldest place",
        false,
-       [](AppCore& c) { c.MoveUpCommand(0), c.MoveUpCommand(2), c.MoveUpCommand(3); },
+       [](AppCore& c) {
+         c.commands.MoveUpCommand(0), c.commands.MoveUpCommand(2), c.commands.MoveUpCommand(3);
+       },
        {"c", "a", "d", "b"},
        "b",
        200},
       {"move up into an empty Slot 0",
        true,
-       [](AppCore& c) { c.MoveUpCommand(3); },
+       [](AppCore& c) { c.commands.MoveUpCommand(3); },
        {"a", "b", "c", "d"},
        "d"},
       {"move Slot 0 down",
        false,
-       [](AppCore& c) { c.MoveDownCommand(3); },
+       [](AppCore& c) { c.commands.MoveDownCommand(3); },
        {"a", "b", "d", "c"},
        "c"},
       {"move down",
        false,
-       [](AppCore& c) { c.MoveDownCommand(3), c.MoveDownCommand(2); },
+       [](AppCore& c) { c.commands.MoveDownCommand(3), c.commands.MoveDownCommand(2); },
        {"a", "d", "b", "c"},
        "c"},
       {"the oldest moved down wraps round to Slot 0",
        false,
-       [](AppCore& c) { c.MoveDownCommand(3), c.MoveDownCommand(2), c.MoveDownCommand(0); },
+       [](AppCore& c) {
+         c.commands.MoveDownCommand(3), c.commands.MoveDownCommand(2),
+             c.commands.MoveDownCommand(0);
+       },
        {"c", "d", "b", "a"},
        "a"},
       {"the oldest moved down past an empty Slot 0",
        true,
-       [](AppCore& c) { c.MoveDownCommand(0); },
+       [](AppCore& c) { c.commands.MoveDownCommand(0); },
        {"b", "c", "d", "a"},
        "a"},
-      {"previous", false, [](AppCore& c) { c.PreviousCommand(); }, {"d", "a", "b", "c"}, "c"},
+      {"previous",
+       false,
+       [](AppCore& c) { c.commands.PreviousCommand(); },
+       {"d", "a", "b", "c"},
+       "c"},
       {"previous and next",
        false,
-       [](AppCore& c) { c.PreviousCommand(), c.NextCommand(); },
+       [](AppCore& c) { c.commands.PreviousCommand(), c.commands.NextCommand(); },
        {"a", "b", "c", "d"},
        "d"},
       {"next with an empty Slot 0",
        true,
-       [](AppCore& c) { c.NextCommand(); },
+       [](AppCore& c) { c.commands.NextCommand(); },
        {"b", "c", "d", "a"},
        ""},
       {"out-of-range indices do nothing",
        false,
        [](AppCore& c) {
-         c.DeleteSlot(99), c.MoveSlotUp(99), c.MoveSlotDown(99), c.SwapWithClipboard(99);
-         c.CopySlotIntoSlot0(99), c.PutSlotOnClipboard(99);
+         c.list.DeleteSlot(99), c.list.MoveSlotUp(99), c.list.MoveSlotDown(99),
+             c.list.SwapWithClipboard(99);
+         c.list.CopySlotIntoSlot0(99), c.commands.PutSlotOnClipboard(99);
        },
        {"a", "b", "c", "d"},
        ""},
@@ -125,9 +139,9 @@ TEST(SlotList, CommandsOnFourSlots) {
 TEST(SlotList, PreviousWithAnEmptySlot0AfterNext) {
   Abcd f;
   f.EmptySlot0();
-  f.core->NextCommand();
+  f.core->commands.NextCommand();
   f.EmptySlot0();
-  f.core->PreviousCommand();
+  f.core->commands.PreviousCommand();
   EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "a"}));
   EXPECT_EQ(f.ClipboardText(), "a");
 }
@@ -137,38 +151,38 @@ TEST(SlotList, PreviousWithAnEmptySlot0AfterNext) {
 TEST(SlotList, RecordsKeepTheirSerialWhereverTheyMove) {
   Abcd f;
   f.core->options.count = 3;
-  const uint64_t b = f.core->Slots[1].Serial;
-  const uint64_t a = f.core->Slots[0].Serial;
+  const uint64_t b = f.core->list.Slots[1].Serial;
+  const uint64_t a = f.core->list.Slots[0].Serial;
   f.Copy("e");
   EXPECT_EQ(f.Texts(), (Texts{"b", "c", "d", "e"}));
-  EXPECT_EQ(f.core->IndexOfSerial(b), 0u);
-  EXPECT_EQ(f.core->IndexOfSerial(a), std::nullopt);
-  f.core->SwapCommand(0);
-  EXPECT_EQ(f.core->IndexOfSerial(b), 3u);
+  EXPECT_EQ(f.core->list.IndexOfSerial(b), 0u);
+  EXPECT_EQ(f.core->list.IndexOfSerial(a), std::nullopt);
+  f.core->commands.SwapCommand(0);
+  EXPECT_EQ(f.core->list.IndexOfSerial(b), 3u);
 }
 
 TEST(SlotList, OneElementListIgnoresEveryMove) {
   ModelFixture f;
   f.Copy("only");
-  f.core->PreviousCommand();
-  f.core->NextCommand();
-  f.core->MoveUpCommand(0);
-  f.core->MoveDownCommand(0);
-  f.core->ClearCommand();
-  f.core->DeleteCommand(0);
-  f.core->SwapCommand(0);
+  f.core->commands.PreviousCommand();
+  f.core->commands.NextCommand();
+  f.core->commands.MoveUpCommand(0);
+  f.core->commands.MoveDownCommand(0);
+  f.core->commands.ClearCommand();
+  f.core->commands.DeleteCommand(0);
+  f.core->commands.SwapCommand(0);
   EXPECT_EQ(f.Texts(), (Texts{"only"}));
 }
 
 TEST(SlotList, TrimAndSetSlotCount) {
   Abcd f;
-  EXPECT_FALSE(f.core->TrimSlots(1)) << "a limit below 2 is ignored";
-  EXPECT_FALSE(f.core->TrimSlots(4));
-  EXPECT_TRUE(f.core->TrimSlots(2));
+  EXPECT_FALSE(f.core->list.TrimSlots(1)) << "a limit below 2 is ignored";
+  EXPECT_FALSE(f.core->list.TrimSlots(4));
+  EXPECT_TRUE(f.core->list.TrimSlots(2));
   EXPECT_EQ(f.Texts(), (Texts{"c", "d"}));
-  AppCore::SetSlotCount(f.core->Slots, 4);
+  SlotList::SetSlotCount(f.core->list.Slots, 4);
   EXPECT_EQ(f.Texts(), (Texts{"c", "d", "-", "-"}));
-  AppCore::SetSlotCount(f.core->Slots, 1);
+  SlotList::SetSlotCount(f.core->list.Slots, 1);
   EXPECT_EQ(f.Texts(), (Texts{"c"}));
 }
 
@@ -178,7 +192,7 @@ TEST(SlotList, OnDiskSlotsKeepTheirFileWhenMovedAndLoseItWhenDropped) {
   f.core->ApplyOptionsToContext();
   f.CopyAll({"a", "b", "c"});
   std::vector<std::filesystem::path> files;
-  for (const auto& rec : f.core->Slots) {
+  for (const auto& rec : f.core->list.Slots) {
     ASSERT_TRUE(rec.OnDisk);
     files.push_back(rec.FileName);
   }
@@ -187,10 +201,10 @@ TEST(SlotList, OnDiskSlotsKeepTheirFileWhenMovedAndLoseItWhenDropped) {
     for (const auto& file : files) n += FileExists(file);
     return n;
   };
-  f.core->MoveUpCommand(0);
-  f.core->PreviousCommand();
+  f.core->commands.MoveUpCommand(0);
+  f.core->commands.PreviousCommand();
   EXPECT_EQ(remaining(), 3u);
-  f.core->DeleteCommand(0);
+  f.core->commands.DeleteCommand(0);
   EXPECT_EQ(f.root.FileCount(), 0u);
   EXPECT_EQ(remaining(), 2u);
   f.core->options.count = 1;
@@ -204,10 +218,10 @@ TEST(SlotList, DuplicateIntoSlot0CopiesTheDataFile) {
   f.core->ApplyOptionsToContext();
   f.CopyAll({"a", "b"});
   f.clipboard.ClearByOther();
-  f.core->SwapCommand(0);
-  ASSERT_EQ(f.core->Slots.size(), 3u);
-  EXPECT_NE(f.core->Slots[0].FileName, f.core->Slots[2].FileName);
-  f.core->DeleteCommand(0);
+  f.core->commands.SwapCommand(0);
+  ASSERT_EQ(f.core->list.Slots.size(), 3u);
+  EXPECT_NE(f.core->list.Slots[0].FileName, f.core->list.Slots[2].FileName);
+  f.core->commands.DeleteCommand(0);
   EXPECT_EQ(f.Texts(), (Texts{"b", "a"}));
 }
 

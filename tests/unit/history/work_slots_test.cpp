@@ -102,7 +102,7 @@ TEST(WorkSlots, AKillLosesNothingThePreviousExitStored) {
   f.clipboard.ClearByOther();
   f.StartAndLoad(options);
   f.CopyAll({"d", "e", "f"});
-  f.core->DeleteCommand(0);
+  f.core->commands.DeleteCommand(0);
   // Killed here: no exit.
   f.clipboard.ClearByOther();
   f.StartAndLoad();
@@ -187,8 +187,8 @@ TEST(WorkSlots, LargeSlotsStayOnDiskAndExitDoesNotRewriteThem) {
   f.core->options.maxsize = 100 * 1024;
   f.core->ApplyOptionsToContext();
   f.Copy(std::string(40 * 1024, 'x'));  // four text records: above 100 kB
-  ASSERT_TRUE(f.core->Slots.back().OnDisk);
-  auto file = f.core->Slots.back().FileName;
+  ASSERT_TRUE(f.core->list.Slots.back().OnDisk);
+  auto file = f.core->list.Slots.back().FileName;
   ASSERT_FALSE(f.core->SaveWorkSlots());
   auto names = ReadSlotIndex(IniFile(f.core->folders.WorkFolder / "slots.cfg").Load());
   ASSERT_EQ(names.size(), 1u);
@@ -208,7 +208,7 @@ TEST(WorkSlots, DiskPolicyMovesSlotsBothWays) {
   f.core->ApplyOptionsToContext();
   f.core->ApplyDiskPolicy();
   EXPECT_EQ(SlotFiles(f.core->folders.WorkFolder), 0u);
-  EXPECT_FALSE(f.core->Slots[0].OnDisk);
+  EXPECT_FALSE(f.core->list.Slots[0].OnDisk);
   EXPECT_EQ(f.Texts(), (Texts{"small", "also small"}));
 }
 
@@ -231,7 +231,7 @@ TEST(SlotFiles, ExportNamesAndBytes) {
   ModelFixture f;
   f.Copy("exported");
   auto exportTo = [&](const std::string& name) {
-    auto temporary = f.core->PrepareSlotExport(0);
+    auto temporary = PrepareSlotExport(f.core->list.Slots[0], f.core->folders.WorkFolder, f.system);
     EXPECT_TRUE(temporary);
     EXPECT_FALSE(FinishSlotExport(*temporary, f.root / name));
     return *ReadWholeFile(f.root / (name + ".slot"));
@@ -241,8 +241,8 @@ TEST(SlotFiles, ExportNamesAndBytes) {
   f.core->ApplyOptionsToContext();
   f.core->ApplyDiskPolicy();
   EXPECT_EQ(exportTo("disk"), inMemory) << "a slot on disk exports the same bytes";
-  EXPECT_EQ(inMemory, f.core->Slots[0].GetSnapshotData());
-  auto temporary = f.core->PrepareSlotExport(0);
+  EXPECT_EQ(inMemory, f.core->list.Slots[0].GetSnapshotData());
+  auto temporary = PrepareSlotExport(f.core->list.Slots[0], f.core->folders.WorkFolder, f.system);
   CancelSlotExport(*temporary);
   EXPECT_FALSE(FileExists(*temporary));
 }
@@ -251,22 +251,22 @@ TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
   ModelFixture f;
   f.core->options.playsound = true;
   f.Copy("original");
-  auto temporary = f.core->PrepareSlotExport(0);
+  auto temporary = PrepareSlotExport(f.core->list.Slots[0], f.core->folders.WorkFolder, f.system);
   ASSERT_FALSE(FinishSlotExport(*temporary, f.root / "one"));
   f.Copy("other");
-  EXPECT_FALSE(f.core->LoadSlotFile(f.root / "one.slot"));
+  EXPECT_FALSE(f.core->commands.LoadSlotFile(f.root / "one.slot"));
   EXPECT_EQ(f.Texts(), (Texts{"original", "other", "original"}));
   EXPECT_TRUE(f.sound.played.empty());
 
   Bytes bad = *ReadWholeFile(f.root / "one.slot");
   bad[4] = 0x12;  // version
   WriteWholeFile(f.root / "bad.slot", bad);
-  auto message = f.core->LoadSlotFile(f.root / "bad.slot");
+  auto message = f.core->commands.LoadSlotFile(f.root / "bad.slot");
   ASSERT_TRUE(message);
   EXPECT_EQ(
       *message,
       "Loading this slot is impossible.\r\nThe slot format is unknown or the file is corrupted.");
-  EXPECT_TRUE(f.core->LoadSlotFile(f.root / "missing.slot"));
+  EXPECT_TRUE(f.core->commands.LoadSlotFile(f.root / "missing.slot"));
   EXPECT_EQ(f.Texts(), (Texts{"original", "other", "original"}));
 }
 

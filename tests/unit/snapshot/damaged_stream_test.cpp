@@ -87,7 +87,7 @@ TEST(DamagedStreams, AcceptedAreReadWholeRefusedChangeNothing) {
     } else if (round % 10 == 0) {
       const uint32_t sequence = f.clipboard.SequenceNumber();
       ASSERT_TRUE(WriteWholeFile(file, damaged));
-      ASSERT_TRUE(f.core->LoadSlotFile(file)) << "refused with a message";
+      ASSERT_TRUE(f.core->commands.LoadSlotFile(file)) << "refused with a message";
       ASSERT_EQ(f.clipboard.SequenceNumber(), sequence);
       ASSERT_EQ(f.Texts(), texts);
     }
