@@ -73,10 +73,9 @@ TEST(ClipMonitor, BusyClipboardIsRetriedAndNeverInventsAnEmptySlot) {
   EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held for a moment: captured";
   EXPECT_GT(f.system.slept, 0u);
 
-  f.clipboard.refuseAllOpens = true;
+  f.clipboard.refuseOpens = kOpenAttempts;
   f.Copy("third");
-  EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held for good: nothing changes";
-  f.clipboard.refuseAllOpens = false;
+  EXPECT_EQ(f.Texts(), (Texts{"first", "second"})) << "held through every retry: nothing changes";
   f.core->monitor.InformClipboardChange();  // the next notice finds it free
   EXPECT_EQ(f.Texts(), (Texts{"first", "second", "third"}));
 }
@@ -184,7 +183,11 @@ TEST(ClipMonitor, ActionsRunForNewSlotsOnly) {
   f.core->options.nodouble = true;
   f.Copy("a");
   f.clipboard.ClearByOther();
-  EXPECT_EQ(actions, (std::vector<size_t>{0}));
+  f.clipboard.onChange = nullptr;
+  f.Copy("at start-up");
+  f.core->monitor.MultipleClip(true);
+  EXPECT_EQ(f.Texts(), (Texts{"a", "at start-up"})) << "into the empty Slot 0";
+  EXPECT_EQ(actions, (std::vector<size_t>{0})) << "neither repeats nor start-up captures act";
 }
 
 }  // namespace

@@ -272,29 +272,3 @@ TEST(SlotFiles, ImportValidatesThenGoesThroughTheClipboard) {
 
 }  // namespace
 }  // namespace qv
-
-namespace qv {
-namespace {
-
-TEST(ReLoadOptions, AppliesCountDiskPolicyAndSound) {
-  test::ModelFixture f;
-  f.CopyAll({"a", "b", "c", "d"});
-  IniFile ini(f.core->folders.OptionsFile);
-  ASSERT_TRUE(ini.WriteString("slots", "count", "2"));
-  ASSERT_TRUE(ini.WriteString("slots", "maxsize", "100"));
-  ASSERT_TRUE(ini.WriteString("picture", "size", "120"));
-  ReloadEffects effects = f.core->ReLoadOptions();
-  EXPECT_TRUE(effects.count);
-  EXPECT_EQ(f.Texts(), (test::Texts{"b", "c", "d"}));
-  EXPECT_EQ(f.core->options.maxsize, 100u * 1024u);
-  EXPECT_EQ(f.core->options.pictureSize, 60) << "the preview size waits for the next start";
-  ASSERT_TRUE(ini.WriteString("slots", "maxsize", "100"));
-  ASSERT_TRUE(ini.WriteString("slots", "write2disk", "1"));
-  f.core->options.maxsize = 0;  // pretend the file said "everything on disk"
-  ASSERT_TRUE(ini.WriteString("slots", "count", "20"));
-  effects = f.core->ReLoadOptions();
-  EXPECT_EQ(f.Texts(), (test::Texts{"b", "c", "d"})) << "a larger count adds no empty slots";
-}
-
-}  // namespace
-}  // namespace qv
