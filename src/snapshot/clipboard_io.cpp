@@ -182,7 +182,7 @@ std::string ReadFormatTextUtf8(const SlotStreamView& view, uint32_t id, size_t m
   };
   if (id == CF_TEXT || id == CF_UNICODETEXT) {
     for (const FormatRecord& rec : view.records) {
-      if (rec.id == CF_UNICODETEXT) return Utf16ToUtf8(Utf16FromBytes(prefix(rec.data, 2)));
+      if (rec.id == CF_UNICODETEXT) return Utf8FromUtf16Bytes(prefix(rec.data, 2));
     }
     for (const FormatRecord& rec : view.records) {
       if (rec.id == CF_TEXT) return AnsiToUtf8(CharsFromBytes(prefix(rec.data, 1)));

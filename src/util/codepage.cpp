@@ -63,24 +63,29 @@ void InstallAnsiCodePage(const AnsiCodePage& codePage) {
   g_ansi.toUtf16 = codePage.toUtf16 ? codePage.toUtf16 : Cp1252ToUtf16;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
-  // Written through a pointer into a buffer of the largest possible size, then
-  // cut: this runs over every captured text.
-  std::string out(text.size() * 3, '\0');
+namespace {
+
+// UTF-16 units to UTF-8, written through a pointer into a buffer of the
+// largest possible size, then cut: this runs over every captured text. A lone
+// surrogate becomes U+FFFD.
+template <class UnitAt>
+std::string EncodeUtf8(size_t units, UnitAt unitAt) {
+  std::string out(units * 3, '\0');
   char* p = out.data();
-  for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t cp = text[i];
+  for (size_t i = 0; i < units; ++i) {
+    uint32_t cp = unitAt(i);
     if (cp < 0x80) {
       *p++ = static_cast<char>(cp);
       continue;
     }
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;  // a lone surrogate
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units) {
+      const uint32_t low = unitAt(i + 1);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
     }
+    if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
     if (cp < 0x800) {
       *p++ = static_cast<char>(0xC0 | (cp >> 6));
       *p++ = static_cast<char>(0x80 | (cp & 0x3F));
@@ -97,6 +102,24 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   }
   out.resize(static_cast<size_t>(p - out.data()));
   return out;
+}
+
+// The number of UTF-16 units before the first NUL unit (or the end).
+size_t UnitsBeforeNul(ByteView bytes) {
+  size_t units = 0;
+  const size_t available = bytes.size() / 2;
+  while (units < available && (bytes[2 * units] | bytes[2 * units + 1]) != 0) ++units;
+  return units;
+}
+
+}  // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  return EncodeUtf8(text.size(), [text](size_t i) { return text[i]; });
+}
+
+std::string Utf8FromUtf16Bytes(ByteView bytes) {
+  return EncodeUtf8(UnitsBeforeNul(bytes), [bytes](size_t i) { return LoadU16(&bytes[2 * i]); });
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {
@@ -130,9 +153,7 @@ std::string Utf8ToAnsi(std::string_view text) {
 }
 
 std::u16string Utf16FromBytes(ByteView bytes) {
-  size_t chars = 0;
-  const size_t available = bytes.size() / 2;
-  while (chars < available && (bytes[2 * chars] | bytes[2 * chars + 1]) != 0) ++chars;
+  const size_t chars = UnitsBeforeNul(bytes);
   std::u16string out(chars, u'\0');
   for (size_t i = 0; i < chars; ++i) out[i] = LoadU16(&bytes[2 * i]);
   return out;

@@ -30,6 +30,8 @@ std::string Utf8ToAnsi(std::string_view text);
 // UTF-16LE characters of a byte block, up to the first NUL character or the
 // end of the block (an odd last byte is ignored).
 std::u16string Utf16FromBytes(ByteView bytes);
+// The same text as UTF-8 in one pass: Utf16ToUtf8(Utf16FromBytes(bytes)).
+std::string Utf8FromUtf16Bytes(ByteView bytes);
 // Bytes up to the first NUL or the end of the block.
 std::string CharsFromBytes(ByteView bytes);
 

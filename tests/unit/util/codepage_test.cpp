@@ -27,6 +27,13 @@ TEST(CodePage, Utf8AndUtf16AtEveryLengthBoundary) {
 
 TEST(CodePage, LoneSurrogateBecomesAReplacementCharacter) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD800, u'a', 0xDC00}),
+            "\xEF\xBF\xBD"
+            "a\xEF\xBF\xBD");
+  const uint8_t pair[] = {0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xD8, 'a', 0};  // U+1F600, lone high, a
+  EXPECT_EQ(Utf8FromUtf16Bytes(pair),
+            "\xF0\x9F\x98\x80\xEF\xBF\xBD"
+            "a");
 }
 
 TEST(CodePage, Windows1252) {
@@ -43,6 +50,8 @@ TEST(CodePage, BytesStopAtTheFirstNul) {
   EXPECT_EQ(Utf16FromBytes(wide), u"hi");
   const uint8_t odd[] = {'h', 0, 'i'};
   EXPECT_EQ(Utf16FromBytes(odd), u"h");
+  EXPECT_EQ(Utf8FromUtf16Bytes(wide), "hi");
+  EXPECT_EQ(Utf8FromUtf16Bytes(odd), "h");
   const uint8_t narrow[] = {'o', 'k', 0, 'x'};
   EXPECT_EQ(CharsFromBytes(narrow), "ok");
   EXPECT_EQ(CharsFromBytes({}), "");
