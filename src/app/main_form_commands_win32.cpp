@@ -250,6 +250,9 @@ void TMainForm::OnCommand(uint16_t id) {
       if (panel != SelectedPanel) SelectSlot(panel);
       return;
     }
+    case kCmdPaste:
+      PasteSlot(SelectedSlot, true);
+      return;
     case kCmdCopy:
       core.commands.PutSlotOnClipboard(SelectedSlot);
       RedrawIfVisible();
@@ -261,6 +264,7 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdSlotUp:
       core.commands.MoveUpCommand(SelectedSlot);
       RedrawIfVisible();
+      FixSelection();
       return;
     case kCmdSlotDown:
       core.commands.MoveDownCommand(SelectedSlot);

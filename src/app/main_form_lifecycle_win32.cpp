@@ -37,6 +37,7 @@ void TMainForm::FormCreate() {
   // 1. Disabled until start-up is finished (the window was created disabled).
   CreateTrayTimers();
   clipboard_.SetOwnerWindow(hwnd_);
+  desktop_.Attach(hwnd_);
   // 2 to 6. Folders and options.
   core_ = std::make_unique<AppCore>(Platform{clipboard_, renderer_, system_, sound_},
                                     MakeAppFolders(SystemAppDataFolder()));

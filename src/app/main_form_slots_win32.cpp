@@ -116,8 +116,9 @@ void TMainForm::WireSlot(win32::TSlot& slot) {
     ShowViewer(s, part, screen);
   };
   slot.OnDblClick = [this](win32::TSlot& s) {
-    SelectedSlot = static_cast<size_t>(std::max(0, s.Tag));
-    // Pasting into the application in front comes with the keyboard commands.
+    if (s.Tag < 0) return;
+    SelectedSlot = static_cast<size_t>(s.Tag);
+    PasteSlot(SelectedSlot, false);
   };
 }
 

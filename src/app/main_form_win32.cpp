@@ -98,10 +98,15 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
       break;
     case WM_ACTIVATE: {
+      // The window the user leaves for this one is where a paste goes back to.
+      if (LOWORD(wParam) != WA_INACTIVE) desktop_.NoteForeground(reinterpret_cast<HWND>(lParam));
       LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
       if (core_) OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return result;
     }
+    case WM_ACTIVATEAPP:
+      if (wParam) desktop_.NoteLeftThread(static_cast<DWORD>(lParam));
+      break;
     case WM_MOUSEWHEEL: {
       LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
       if (core_) OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));

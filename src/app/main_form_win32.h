@@ -4,6 +4,7 @@
 // spread over main_form_*_win32.cpp by concern: lifecycle, clipboard chain,
 // layout, slots, commands.
 #include "platform/win32/clipboard_win32.h"
+#include "platform/win32/desktop_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
@@ -20,6 +21,7 @@
 #include <string>
 
 #include "history/app_core.h"
+#include "ui/key_commands.h"
 #include "ui/menu_model.h"
 #include "ui/placement.h"
 #include "ui/window_layout.h"
@@ -50,6 +52,9 @@ class TMainForm {
   // The last steps of start-up, after the other windows exist.
   void FinishStartup();
   HWND Handle() const { return hwnd_; }
+  // The window sees every key of itself and its controls first: true when the
+  // key ran something and goes no further.
+  bool PreviewKey(const MSG& msg);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -113,6 +118,15 @@ class TMainForm {
   void ShowViewer(win32::TSlot& slot, win32::TSlot::Part part, RECT screen);
   void HideViewers();
 
+  // Keys and pasting (main_form_keys_win32.cpp).
+  bool FormKeyDown(const KeyPress& press);
+  void RunKeyStep(const KeyStep& step);
+  KeyContext KeyContextNow() const;
+  int ShownSavedPanels() const;
+  // Pastes the slot into the application the user was in; `silent` without
+  // the copy sound for the write.
+  void PasteSlot(size_t index, bool silent);
+
   // Tray icon (main_form_tray_win32.cpp).
   void ShowTrayIcon();
   void EnableTrayIcon();
@@ -143,6 +157,7 @@ class TMainForm {
   win32::Win32MetafileRenderer renderer_;
   win32::Win32System system_;
   win32::Win32SoundPlayer sound_;
+  win32::Win32Desktop desktop_;
   std::unique_ptr<AppCore> core_;
 
   // Controls.

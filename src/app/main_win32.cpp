@@ -21,6 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (mainForm.PreviewKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

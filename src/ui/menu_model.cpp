@@ -52,7 +52,7 @@ MenuItem ImageTransformationSubmenu() {
 }  // namespace
 
 Menu ClipboardMenu(const SlotMenuItems& shown) {
-  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter", false);
+  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter");
   paste.isDefault = true;
   Menu conversions;
   if (shown.textConversion) conversions.push_back(TextConversionSubmenu());
@@ -70,7 +70,7 @@ Menu ClipboardMenu(const SlotMenuItems& shown) {
 }
 
 Menu SlotMenu(const SlotMenuItems& shown) {
-  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter", false);
+  MenuItem paste = Item(kCmdPaste, "&Paste\tEnter");
   paste.isDefault = true;
   Menu use = {paste, Item(kCmdCopy, "&Copy to the clipboard\tCtrl+C"),
               Item(kCmdSwap, "S&wap with the clipboard\tCtrl+X")};

@@ -1,0 +1,133 @@
+// Pasting into another application: the program brings back the application
+// the user was in and presses Ctrl+V there.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "e2e_clipboard.h"
+#include "e2e_support.h"
+#include "quorvane_process.h"
+
+namespace qv::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The application to paste into: a window with a focused edit box.
+struct Target {
+  Process process{ExeDir() / L"paste_target.exe", L""};
+  HWND window = nullptr;
+  HWND edit = nullptr;
+
+  Target() {
+    WaitUntil([&] {
+      window = FindProcessWindow(process.Id(), L"QvPasteTarget");
+      return window && GetForegroundWindow() == window;
+    });
+    if (window) edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
+    // The user works here a moment: longer than the program needs to notice
+    // the window in front where the system reports no foreground changes.
+    Sleep(1000);
+  }
+  std::string Text() const {
+    wchar_t text[256] = L"";
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &ignored);
+    std::string out;
+    for (const wchar_t* p = text; *p; ++p) out.push_back(static_cast<char>(*p));
+    return out;
+  }
+  bool Shows(const std::string& text) const {
+    return WaitUntil([&] { return Text() == text; }, 5s);
+  }
+};
+
+BOOL CALLBACK CollectSlot(HWND child, LPARAM param) {
+  wchar_t name[32];
+  if (GetClassNameW(child, name, 32) && std::wstring(name) == L"TSlot" && IsWindowVisible(child))
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+  return TRUE;
+}
+
+// Slot view `panel`, counted from the top.
+HWND SlotView(HWND main, size_t panel) {
+  std::vector<HWND> slots;
+  EnumChildWindows(main, CollectSlot, reinterpret_cast<LPARAM>(&slots));
+  std::sort(slots.begin(), slots.end(), [](HWND a, HWND b) {
+    RECT ra{}, rb{};
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.top < rb.top;
+  });
+  return panel < slots.size() ? slots[panel] : nullptr;
+}
+
+class Paste : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetDataFolder();
+    EmptyTheClipboardNow();
+    WriteOptions("[main]\r\nminimized=0\r\n");
+  }
+  // alpha, beta and gamma copied while the target is in front.
+  static void CopyThree(Quorvane& app) {
+    for (const char* text : {"alpha", "beta", "gamma"}) {
+      ASSERT_TRUE(PutText(text));
+      ASSERT_TRUE(SyncWith(app.Window()));
+    }
+  }
+  // The user switches to the program's window.
+  static void Activate(Quorvane& app) {
+    SetForegroundWindow(app.Window());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }, 5s));
+  }
+  static void Key(Quorvane& app, UINT key) {
+    PostMessageW(app.Window(), WM_KEYDOWN, key, 1);
+    SyncWith(app.Window());
+  }
+};
+
+TEST_F(Paste, EnterPastesTheFocusedSlotIntoTheApplicationThatWasInFront) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  Target target;
+  ASSERT_TRUE(target.edit);
+  CopyThree(app);
+  Activate(app);
+  Key(app, VK_UP);  // from no focus to the bottom of the list: alpha
+  Key(app, VK_UP);  // beta
+  Key(app, VK_RETURN);
+  EXPECT_TRUE(target.Shows("beta")) << target.Text();
+  EXPECT_EQ(GetForegroundWindow(), target.window);
+  EXPECT_EQ(ClipboardText(), "beta") << "the pasted slot is the clipboard now";
+}
+
+TEST_F(Paste, ADoubleClickPastesTheSlot) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  Target target;
+  ASSERT_TRUE(target.edit);
+  CopyThree(app);
+  Activate(app);
+  HWND alpha = SlotView(app.Window(), 2);
+  ASSERT_TRUE(alpha);
+  PostMessageW(alpha, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 20));
+  SyncWith(app.Window());
+  EXPECT_TRUE(target.Shows("alpha")) << target.Text();
+}
+
+TEST_F(Paste, SlotZeroPastesWithoutRewritingTheClipboard) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  Target target;
+  ASSERT_TRUE(target.edit);
+  CopyThree(app);
+  Activate(app);
+  Key(app, '0');
+  EXPECT_TRUE(target.Shows("gamma")) << target.Text();
+}
+
+}  // namespace
+}  // namespace qv::e2e
