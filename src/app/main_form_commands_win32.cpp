@@ -85,7 +85,7 @@ void TMainForm::CreateToolbar() {
         };
         break;
       case kLoad:
-        button->OnClick = [this, self] { PopupButtonMenu(*self, SlotSetMenu()); };
+        button->OnClick = [this] { ClickLoadButton(); };
         break;
       default: {
         const uint16_t command = commands[i];
@@ -120,6 +120,10 @@ void TMainForm::UpdateToolTips() {
     tool.rect = toolButtons_[i]->BoundsRect();
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void TMainForm::ClickLoadButton() {
+  PopupButtonMenu(*toolButtons_[kLoad], SlotSetMenu());
 }
 
 void TMainForm::PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu) {

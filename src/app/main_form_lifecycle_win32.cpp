@@ -43,6 +43,7 @@ void TMainForm::FormCreate() {
                                     MakeAppFolders(SystemAppDataFolder()));
   core_->monitor.onSlotsChanged = [this] { RedrawIfVisible(); };
   if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
+  RegisterHotkeys();
   const Options& o = core_->options;
   Page = o.page;
   AlignMode = o.align;

@@ -167,6 +167,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) OnCommand(LOWORD(wParam));
       return 0;
+    case WM_HOTKEY:
+      if (core_) WMHotKey(static_cast<int>(wParam));
+      return 0;
     case WM_DRAWCLIPBOARD:
       OnDrawClipboard();
       return 0;

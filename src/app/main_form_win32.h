@@ -5,6 +5,7 @@
 // layout, slots, commands.
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/desktop_win32.h"
+#include "platform/win32/hotkeys_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
@@ -21,6 +22,7 @@
 #include <string>
 
 #include "history/app_core.h"
+#include "hotkeys/hotkey_table.h"
 #include "ui/key_commands.h"
 #include "ui/menu_model.h"
 #include "ui/placement.h"
@@ -75,7 +77,6 @@ class TMainForm {
   void BuildSetsMenu() {}
   void CreateSettingsDialog() {}
   void SetTrayHintMode() {}
-  void UnregisterHotkeys() {}
   void ReleaseTimers() {}
   void ReleaseTextFont() {}
 
@@ -127,6 +128,13 @@ class TMainForm {
   // the copy sound for the write.
   void PasteSlot(size_t index, bool silent);
 
+  // Hotkeys (main_form_hotkeys_win32.cpp).
+  void RegisterHotkeys();
+  void UnregisterHotkeys();
+  void WMHotKey(int id);
+  // The slot that saved-slot panel 1 to 5 shows, or would show once laid out.
+  size_t SlotShownIn(int panel) const;
+
   // Tray icon (main_form_tray_win32.cpp).
   void ShowTrayIcon();
   void EnableTrayIcon();
@@ -140,6 +148,8 @@ class TMainForm {
   void PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu);
   void SaveSlotCommand(size_t index);
   void LoadSlotCommand();
+  // fbLoad: the menu of slot files and sets at the button.
+  void ClickLoadButton();
   void ToggleAutoHide();
   void ShowAutoHideGlyph();
   // A quick-settings check item: flips the option and writes it.
@@ -158,6 +168,8 @@ class TMainForm {
   win32::Win32System system_;
   win32::Win32SoundPlayer sound_;
   win32::Win32Desktop desktop_;
+  win32::Win32HotkeyRegistrar hotkeyRegistrar_;
+  HotkeyTable hotkeys_{win32::KeyboardLayoutName};
   std::unique_ptr<AppCore> core_;
 
   // Controls.

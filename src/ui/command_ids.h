@@ -52,6 +52,12 @@ enum CommandId : uint16_t {
 
   // Transparency: + 0 .. 9 for 0 % .. 90 %.
   kCmdTransparency0 = 1500,
+
+  // Text conversions of the clipboard (+ mode 0 .. 5: lowercase, uppercase,
+  // words, inverted, sentence, random) and picture transformations (+ 0 .. 5:
+  // left, right, 180 degrees, vertical, horizontal, inverted colours).
+  kCmdTextConversion0 = 1600,
+  kCmdPictureTransform0 = 1610,
 };
 
 // The window class of the main window.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "e2e_clipboard.h"
@@ -127,6 +129,82 @@ TEST_F(Paste, SlotZeroPastesWithoutRewritingTheClipboard) {
   Activate(app);
   Key(app, '0');
   EXPECT_TRUE(target.Shows("gamma")) << target.Text();
+}
+
+}  // namespace
+}  // namespace qv::e2e
+
+namespace qv::e2e {
+namespace {
+
+// Presses a combination as the keyboard does: modifiers, key, and back up.
+void PressHotkey(std::initializer_list<WORD> modifiers, WORD key) {
+  std::vector<INPUT> inputs;
+  auto add = [&](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD m : modifiers) add(m, false);
+  add(key, false);
+  add(key, true);
+  for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) add(*m, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class Hotkeys : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetDataFolder();
+    EmptyTheClipboardNow();
+    WriteOptions(
+        "[main]\r\nminimized=1\r\n[hotkeys]\r\nwindow.show=Ctrl+Alt+F12\r\n"
+        "paste.slot1=Ctrl+Alt+F11\r\n");
+  }
+};
+
+TEST_F(Hotkeys, RegisteredAtStartAndReleasedAtExit) {
+  {
+    Quorvane app;
+    ASSERT_TRUE(app.Ready());
+    EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, VK_F12))
+        << "the program holds the combination";
+    ASSERT_TRUE(app.Exit());
+  }
+  EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, VK_F12)) << "released at exit";
+  UnregisterHotKey(nullptr, 7);
+}
+
+TEST_F(Hotkeys, WindowShowShowsTheWindow) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_FALSE(IsWindowVisible(app.Window()));
+  PressHotkey({VK_CONTROL, VK_MENU}, VK_F12);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }, 5s));
+}
+
+TEST_F(Hotkeys, PasteFromAHotkeyGoesStraightIntoTheApplicationInFront) {
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  Target target;
+  ASSERT_TRUE(target.edit);
+  for (const char* text : {"alpha", "beta"}) {
+    ASSERT_TRUE(PutText(text));
+    ASSERT_TRUE(SyncWith(app.Window()));
+  }
+  const auto start = std::chrono::steady_clock::now();
+  PressHotkey({VK_CONTROL, VK_MENU}, VK_F11);
+  EXPECT_TRUE(target.Shows("alpha")) << target.Text();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - start)
+                      .count();
+  RecordProperty("hotkey_to_text_ms", static_cast<int>(ms));
+  std::printf("hotkey to pasted text: %lld ms\n", static_cast<long long>(ms));
+  EXPECT_FALSE(IsWindowVisible(app.Window())) << "the main window never came up";
+  EXPECT_EQ(GetForegroundWindow(), target.window);
 }
 
 }  // namespace
