@@ -120,17 +120,6 @@ TEST_F(Paste, ADoubleClickPastesTheSlot) {
   EXPECT_TRUE(target.Shows("alpha")) << target.Text();
 }
 
-TEST_F(Paste, SlotZeroPastesWithoutRewritingTheClipboard) {
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  Target target;
-  ASSERT_TRUE(target.edit);
-  CopyThree(app);
-  Activate(app);
-  Key(app, '0');
-  EXPECT_TRUE(target.Shows("gamma")) << target.Text();
-}
-
 }  // namespace
 }  // namespace qv::e2e
 
