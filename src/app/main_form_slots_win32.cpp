@@ -7,6 +7,7 @@
 #include "ui/opacity.h"
 #include "ui/popup_menu_win32.h"
 #include "ui/viewer_placement.h"
+#include "attributes/previews.h"
 #include "util/codepage.h"
 
 namespace qv {
@@ -145,7 +146,8 @@ void TMainForm::ShowSlotMenu(win32::TSlot& slot, POINT screen) {
 
 void TMainForm::ShowViewer(win32::TSlot& slot, win32::TSlot::Part part, RECT screen) {
   if (slot.Tag < 0 || static_cast<size_t>(slot.Tag) >= core_->list.Slots.size()) return;
-  const TClipRec& rec = core_->list.Slots[static_cast<size_t>(slot.Tag)];
+  TClipRec& rec = core_->list.Slots[static_cast<size_t>(slot.Tag)];
+  EnsureTextView(rec, core_->attributes.previews);
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const Rect target{screen.left, screen.top, screen.right, screen.bottom};

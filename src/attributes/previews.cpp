@@ -88,6 +88,10 @@ void MakeRichView(TClipRec& rec, const PreviewSettings& settings) {
   MakeRichView(rec, SnapshotView(rec).Parsed(), settings);
 }
 
+void EnsureTextView(TClipRec& rec, const PreviewSettings& settings) {
+  if (!rec.TextView && rec.HasTextFlag()) MakeRichView(rec, settings);
+}
+
 void MakeRichView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings) {
   if (rec.HasRichText || !rec.HasText) {
     rec.TextView = TruncateRtf(LoadedRichText(rec, view, settings), kViewerChars);

@@ -29,8 +29,11 @@ void MakeTextView(TClipRec& rec, const PreviewSettings& settings);
 // Fills the three count texts from the counts.
 void FormatCount(TClipRec& rec);
 // Fills TextView only (for slots whose counts were loaded from disk).
+// Loading leaves it to the first time the viewer shows the slot:
+// EnsureTextView derives it then.
 void MakeRichView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void MakeRichView(TClipRec& rec, const PreviewSettings& settings);
+void EnsureTextView(TClipRec& rec, const PreviewSettings& settings);
 // Fills Preview and TextView of a file-list snapshot.
 void GetFiles(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void GetFiles(TClipRec& rec, const PreviewSettings& settings);

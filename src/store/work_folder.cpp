@@ -39,14 +39,15 @@ std::optional<TClipRec> WorkFolder::LoadSlot(const std::filesystem::path& dataPa
     if (!data || data->size() != rec.Size) return std::nullopt;
     rec.Data = std::move(*data);
   }
-  const bool needsViews = rec.HasPictureFlag() || rec.HasTextFlag() || rec.HasFiles;
+  const bool needsViews = rec.HasPictureFlag() || rec.HasFiles;
   if (!needsViews && rec.OnDisk) return rec;
   // One read and one parse for the check and every view.
   const SnapshotView snapshot(rec);
   const SlotStreamView& view = snapshot.Parsed();
   if (!rec.OnDisk && !view.complete) return std::nullopt;
   if (rec.HasPictureFlag()) MakePictureViews(rec, view, attributes.renderer, attributes.previews);
-  if (rec.HasTextFlag()) MakeRichView(rec, view, attributes.previews);
+  // The text view waits until the viewer first shows the slot (EnsureTextView):
+  // most loaded slots are never viewed, and it is most of a load's work.
   if (rec.HasFiles) GetFiles(rec, view, attributes.previews);
   return rec;
 }

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "attributes/previews.h"
+#include "rtf/rich_text.h"
 #include "sim_fixture.h"
 #include "store/slot_file.h"
 #include "store/slot_folder.h"
@@ -68,6 +70,17 @@ TEST(WorkSlots, NextStartWithAnEmptyClipboardPutsSlot0Back) {
   EXPECT_EQ(f.ClipboardText(), "c");
   f.Copy("d");
   EXPECT_EQ(f.Texts(), (Texts{"a", "b", "c", "d"})) << "restoring it made no slot";
+}
+
+TEST(WorkSlots, ALoadedSlotsTextViewIsDerivedWhenFirstShown) {
+  Stored f;
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  TClipRec& rec = f.core->list.Slots[0];
+  EXPECT_FALSE(rec.TextView);
+  EnsureTextView(rec, f.core->attributes.previews);
+  ASSERT_TRUE(rec.TextView);
+  EXPECT_EQ(RtfToPlainText(*rec.TextView), u"a");
 }
 
 TEST(WorkSlots, AnEmptySlot0IsNotStored) {
