@@ -68,8 +68,6 @@ TEST(TrayTimer, EachTimerTicksAtItsIntervalWhileEnabled) {
   restartedTimer.SetInterval(20);  // a running timer restarts on the new interval
   ASSERT_TRUE(WaitUntil([&] { return fast >= 5 && restarted >= 2; }, 5s)) << fast << restarted;
   EXPECT_EQ(slow + disabled + zero, 0);
-  EXPECT_EQ(disabledTimer.Interval(), 20u);
-  EXPECT_TRUE(zeroTimer.Enabled());
   fastTimer.SetEnabled(false);
   PumpPending();
   const int stopped = fast;
