@@ -1,5 +1,5 @@
 // The text and picture viewers inside this process: size, frame, content,
-// opacity, the hidden pointer, and the foreground going back to the main
+// the hidden pointer, and the foreground going back to the main
 // window when a viewer hides (both viewers share that window code).
 #include <gtest/gtest.h>
 
@@ -41,22 +41,12 @@ int CursorDisplayCount() {
   return count - 1;
 }
 
-std::wstring WindowText(HWND hwnd) {
-  wchar_t text[256] = {};
-  GetWindowTextW(hwnd, text, 256);
-  return text;
-}
-
 std::wstring RichEditText(HWND richEdit) {
   int length = GetWindowTextLengthW(richEdit);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(
       SendMessageW(richEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   return text;
-}
-
-HCURSOR Arrow() {
-  return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
 }
 
 // A visible window standing in for the program's main window.
@@ -96,33 +86,23 @@ TEST_F(ViewerText, ABorderlessLayeredWindowShowsTheTextWithoutActivatingAndHides
   HWND hwnd = form.Handle();
   ASSERT_NE(hwnd, nullptr);
   EXPECT_FALSE(IsWindowVisible(hwnd)) << "created hidden";
-  EXPECT_EQ(WindowText(hwnd), L"Text View");
-  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-  LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
-  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
-  EXPECT_NE(exStyle & WS_EX_LAYERED, 0);
+  EXPECT_EQ(GetWindowLongW(hwnd, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
+  EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_EQ(Opacity(hwnd), 255);
-
-  SIZE client = ClientSize(hwnd);
-  EXPECT_EQ(client.cx, 294);
-  EXPECT_EQ(client.cy, 184);
-  EXPECT_EQ(form.Size().cx, 294) << "no border around the client area";
-  EXPECT_EQ(form.Size().cy, 184);
-
+  EXPECT_EQ(ClientSize(hwnd).cx, form.Size().cx) << "no border around the client area";
   HWND edit = form.RichEdit();
   ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(GetParent(edit), hwnd);
-  RECT area{};
-  GetWindowRect(edit, &area);
-  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&area), 2);
-  EXPECT_EQ(area.left, 2);
-  EXPECT_EQ(area.top, 2);
-  EXPECT_EQ(area.right, 292);
-  EXPECT_EQ(area.bottom, 182);
   EXPECT_FALSE(IsWindowEnabled(edit)) << "never takes focus or mouse input";
-  EXPECT_NE(GetWindowLongW(edit, GWL_STYLE) & ES_READONLY, 0);
+  const int displayCount = CursorDisplayCount();
 
-  int displayCount = CursorDisplayCount();
+  form.ShowText("{\\rtf1 first}", 100, 100);
+  // Text without a font of its own gets the viewer's, not Wine's bold System.
+  SendMessageW(edit, EM_SETSEL, 0, 4);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  EXPECT_STREQ(format.szFaceName, L"Tahoma");
+  EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
 
   form.ShowText(kRtf, 120, 90);
   ASSERT_TRUE(WaitUntil([&] { return form.Visible(); }, 5s));
@@ -132,98 +112,41 @@ TEST_F(ViewerText, ABorderlessLayeredWindowShowsTheTextWithoutActivatingAndHides
   EXPECT_EQ(rect.top, 90);
   EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   EXPECT_EQ(GetForegroundWindow(), main_.Get()) << "the viewer is not activated";
-  EXPECT_NE(GetActiveWindow(), hwnd);
-
-  std::wstring text = RichEditText(form.RichEdit());
-  EXPECT_NE(text.find(L"Hello viewer"), std::wstring::npos)
-      << std::string(text.begin(), text.end());
+  const std::wstring text = RichEditText(edit);
+  EXPECT_EQ(text.find(L"first"), std::wstring::npos) << "showing again replaces the text";
+  EXPECT_NE(text.find(L"Hello viewer"), std::wstring::npos);
   EXPECT_NE(text.find(L"second line"), std::wstring::npos);
-
   EXPECT_EQ(GetCursor(), nullptr) << "pointer hidden";
-  EXPECT_EQ(CursorDisplayCount(), displayCount - 1);
+  EXPECT_EQ(CursorDisplayCount(), displayCount - 1) << "hidden once for two shows";
 
   UpdateWindow(hwnd);
-  Bitmap32 shot = CaptureWindow(hwnd);
+  const Bitmap32 shot = CaptureWindow(hwnd);
   SaveArtifact(shot, "text_viewer.bmp");
   ASSERT_EQ(shot.width, 294);
   EXPECT_EQ(shot.at(0, 0), kGrey);
-  EXPECT_EQ(shot.at(1, 92), kGrey);
-  EXPECT_EQ(shot.at(293, 183), kGrey);
   EXPECT_EQ(shot.at(292, 182), kGrey);
   EXPECT_EQ(shot.at(291, 181), kWhite) << "white text area inside the frame";
   EXPECT_EQ(shot.at(2, 2), kWhite);
-  // Some dark text pixels in the first lines.
-  int dark = 0;
+  int dark = 0;  // some dark text pixels in the first lines
   for (int y = 2; y < 40; ++y)
     for (int x = 2; x < 150; ++x) dark += (shot.at(x, y) & 0xFF) < 0x80;
   EXPECT_GT(dark, 20);
 
-  form.HideViewer();
-  EXPECT_EQ(CursorDisplayCount(), displayCount);
-}
-
-TEST_F(ViewerText, ShowingAgainReplacesTheText) {
-  TTextForm form(main_.Get(), 290, 180);
-  ASSERT_NE(form.Handle(), nullptr);
-  int displayCount = CursorDisplayCount();
-  form.ShowText("{\\rtf1 first}", 100, 100);
-  // Text without a font of its own gets the viewer's, not Wine's bold System.
-  SendMessageW(form.RichEdit(), EM_SETSEL, 0, 4);
-  CHARFORMAT2W format{};
-  format.cbSize = sizeof(format);
-  SendMessageW(form.RichEdit(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  EXPECT_STREQ(format.szFaceName, L"Tahoma");
-  EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
-  form.ShowText("{\\rtf1\\ansi other " + std::string(400, 'w') + "}", 140, 120);
-  EXPECT_EQ(SendMessageW(form.RichEdit(), EM_GETLINECOUNT, 0, 0), 1)
-      << "long lines are not wrapped";
-  std::wstring text = RichEditText(form.RichEdit());
-  EXPECT_EQ(text.find(L"first"), std::wstring::npos);
-  EXPECT_NE(text.find(L"other"), std::wstring::npos);
-  EXPECT_EQ(CursorDisplayCount(), displayCount - 1) << "the pointer is hidden once";
-  form.HideViewer();
-  EXPECT_EQ(CursorDisplayCount(), displayCount);
-}
-
-TEST_F(ViewerText, OpacityAndResize) {
-  TTextForm form(main_.Get(), 290, 180);
-  HWND hwnd = form.Handle();
-  ASSERT_NE(hwnd, nullptr);
-  form.SetOpacity(127);
-  EXPECT_EQ(Opacity(hwnd), 127);
-  form.SetOpacity(255);
-  EXPECT_EQ(Opacity(hwnd), 255);
-
-  form.Resize(400, 100);
-  SIZE client = ClientSize(hwnd);
-  EXPECT_EQ(client.cx, 404);
-  EXPECT_EQ(client.cy, 104);
-  SIZE edit = ClientSize(form.RichEdit());
-  EXPECT_EQ(edit.cx, 400);
-  EXPECT_EQ(edit.cy, 100);
-}
-
-TEST_F(ViewerText, HidingRestoresTheArrowAndTheMainWindowInFront) {
-  TTextForm form(main_.Get(), 290, 180);
-  ASSERT_NE(form.Handle(), nullptr);
-  form.ShowText(kRtf, 50, 50);
-  ASSERT_TRUE(form.Visible());
+  // Hiding gives back the pointer and the foreground to the main window.
   SetForegroundWindow(other_.Get());
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other_.Get(); }, 5s));
-
   form.HideViewer();
   EXPECT_TRUE(WaitUntil([&] { return !form.Visible(); }, 5s));
-  EXPECT_FALSE(IsWindowVisible(form.Handle()));
-  EXPECT_EQ(GetCursor(), Arrow());
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  EXPECT_EQ(CursorDisplayCount(), displayCount);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.Get(); }, 5s));
 }
 
 // A picture with one colour and marked corners: blue top left, green bottom right.
 Bitmap32 MarkedPicture(int width, int height) {
-  Bitmap32 picture;
-  picture.width = width;
-  picture.height = height;
-  picture.pixels.assign(static_cast<size_t>(width) * height, 0xFF0000);
+  Bitmap32 picture{width, height,
+                   std::vector<uint32_t>(static_cast<size_t>(width) * height, 0xFF0000)};
   picture.at(0, 0) = 0x0000FF;
   picture.at(width - 1, height - 1) = 0x00FF00;
   return picture;
@@ -233,39 +156,29 @@ TEST_F(ViewerPicture, PaintsThePictureCentredOnTheGroundInsideTheFrame) {
   TPictForm form(main_.Get(), 120, RGB(255, 255, 255));
   HWND hwnd = form.Handle();
   ASSERT_NE(hwnd, nullptr);
-  EXPECT_EQ(WindowText(hwnd), L"Picture View");
   EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_FALSE(IsWindowVisible(hwnd)) << "created hidden";
-  EXPECT_EQ(ClientSize(hwnd).cx, 484) << "480 x 360 for the picture, a 2-pixel frame";
-  EXPECT_EQ(ClientSize(hwnd).cy, 364);
-  int displayCount = CursorDisplayCount();
+  form.SetBackground(RGB(0, 0, 160));  // 0x00BBGGRR
+  const uint32_t ground = 0x0000A0;    // 0x00RRGGBB
+  const int displayCount = CursorDisplayCount();
   form.ShowPict(MarkedPicture(100, 50), 60, 40);
   ASSERT_TRUE(WaitUntil([&] { return form.Visible(); }, 5s));
-  EXPECT_NE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   EXPECT_EQ(GetForegroundWindow(), main_.Get());
-  EXPECT_EQ(GetCursor(), nullptr);
   EXPECT_EQ(CursorDisplayCount(), displayCount - 1);
-  RECT rect{};
-  GetWindowRect(hwnd, &rect);
-  EXPECT_EQ(rect.left, 60);
-  EXPECT_EQ(rect.top, 40);
 
   UpdateWindow(hwnd);
   for (const Bitmap32& shot : {CaptureWindow(hwnd), CaptureWindow(hwnd, true)}) {
-    ASSERT_EQ(shot.width, 484);
+    ASSERT_EQ(shot.width, 484) << "480 x 360 for the picture, a 2-pixel frame";
     ASSERT_EQ(shot.height, 364);
     // 2 + (480 - 100) / 2 = 192, 2 + (360 - 50) / 2 = 157.
     EXPECT_EQ(shot.at(192, 157), 0x0000FFu) << "top-left corner of the picture";
     EXPECT_EQ(shot.at(291, 206), 0x00FF00u) << "bottom-right corner, not stretched";
-    EXPECT_EQ(shot.at(242, 182), 0xFF0000u);
-    EXPECT_EQ(shot.at(191, 157), kWhite);
-    EXPECT_EQ(shot.at(292, 206), kWhite);
-    EXPECT_EQ(shot.at(192, 156), kWhite);
-    EXPECT_EQ(shot.at(0, 0), kGrey);
+    EXPECT_EQ(shot.at(191, 157), ground);
+    EXPECT_EQ(shot.at(292, 206), ground);
+    EXPECT_EQ(shot.at(192, 156), ground);
     EXPECT_EQ(shot.at(1, 1), kGrey);
     EXPECT_EQ(shot.at(483, 363), kGrey);
-    EXPECT_EQ(shot.at(2, 2), kWhite);
-    EXPECT_EQ(shot.at(481, 361), kWhite);
+    EXPECT_EQ(shot.at(481, 361), ground);
   }
   SaveArtifact(CaptureWindow(hwnd), "picture_viewer.bmp");
   form.HideViewer();
@@ -274,39 +187,19 @@ TEST_F(ViewerPicture, PaintsThePictureCentredOnTheGroundInsideTheFrame) {
 
 TEST_F(ViewerPicture, ALargerPictureIsCentredAndClippedToTheGround) {
   TPictForm form(main_.Get(), 40, RGB(255, 255, 255));
-  HWND hwnd = form.Handle();
-  ASSERT_NE(hwnd, nullptr);
-  Bitmap32 picture;
-  picture.width = 300;
-  picture.height = 200;
-  picture.pixels.resize(300 * 200);
+  ASSERT_NE(form.Handle(), nullptr);
+  Bitmap32 picture{300, 200, std::vector<uint32_t>(300 * 200)};
   for (int y = 0; y < 200; ++y)
     for (int x = 0; x < 300; ++x) picture.at(x, y) = static_cast<uint32_t>(x << 8 | y);
   form.ShowPict(picture, 10, 10);
-  UpdateWindow(hwnd);
-  Bitmap32 shot = CaptureWindow(hwnd);
+  UpdateWindow(form.Handle());
+  const Bitmap32 shot = CaptureWindow(form.Handle());
   ASSERT_EQ(shot.width, 164);
   // Ground 160 x 120 at (2, 2): picture offset (160 - 300) / 2 = -70, (120 - 200) / 2 = -40.
   EXPECT_EQ(shot.at(2, 2), picture.at(70, 40));
   EXPECT_EQ(shot.at(161, 121), picture.at(229, 159));
   EXPECT_EQ(shot.at(1, 1), kGrey) << "the frame stays";
   EXPECT_EQ(shot.at(162, 122), kGrey);
-  form.HideViewer();
-}
-
-TEST_F(ViewerPicture, BackgroundAndOpacity) {
-  TPictForm form(main_.Get(), 60, RGB(255, 255, 255));
-  HWND hwnd = form.Handle();
-  ASSERT_NE(hwnd, nullptr);
-  form.SetBackground(RGB(0, 0, 160));  // 0x00BBGGRR
-  EXPECT_EQ(form.Background(), RGB(0, 0, 160));
-  form.SetOpacity(127);
-  EXPECT_EQ(Opacity(hwnd), 127);
-  form.ShowPict(MarkedPicture(10, 10), 30, 30);
-  UpdateWindow(hwnd);
-  Bitmap32 shot = CaptureWindow(hwnd);
-  EXPECT_EQ(shot.at(5, 5), 0x0000A0u) << "the ground has the background colour";
-  EXPECT_EQ(shot.at(0, 0), kGrey);
   form.HideViewer();
 }
 

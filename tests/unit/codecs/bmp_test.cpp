@@ -14,20 +14,12 @@ Bytes Bmp(int32_t w, int32_t h, uint16_t bits, const std::vector<uint32_t>& pale
           const Bytes& pixels, uint32_t compression = BI_RGB, const Bytes& masks = {}) {
   Bytes out;
   PutU16(out, 0x4D42);
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, 40);
-  PutU32(out, static_cast<uint32_t>(w));
-  PutU32(out, static_cast<uint32_t>(h));
+  for (uint32_t v : {0u, 0u, 0u, 40u, static_cast<uint32_t>(w), static_cast<uint32_t>(h)})
+    PutU32(out, v);
   PutU16(out, 1);
   PutU16(out, bits);
-  PutU32(out, compression);
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, static_cast<uint32_t>(palette.size()));
-  PutU32(out, 0);
+  for (uint32_t v : {compression, 0u, 0u, 0u, static_cast<uint32_t>(palette.size()), 0u})
+    PutU32(out, v);
   PutBytes(out, masks);
   for (uint32_t c : palette) PutU32(out, c);
   PutBytes(out, pixels);
@@ -46,6 +38,10 @@ TEST(Bmp, PaletteImagesDecodeBottomUp) {
   EXPECT_EQ(bmp->at(1, 0), 0u);
   EXPECT_EQ(bmp->at(0, 1), 0u);
   EXPECT_EQ(bmp->at(1, 1), 0xFF0000u);
+  // 4 bits: two pixels a byte, the first in the high half.
+  auto four = DecodeBmp(Bmp(3, 1, 4, {0x10, 0x20, 0x30}, {0x01, 0x20, 0, 0}));
+  ASSERT_TRUE(four);
+  EXPECT_EQ(four->pixels, (std::vector<uint32_t>{0x10, 0x20, 0x30}));
 }
 
 TEST(Bmp, OldCoreHeaderWithThreeByteColours) {

@@ -17,29 +17,33 @@ std::optional<DisplayChoice> Choice(DK kind, uint32_t values) {
   return DisplayChoice{kind, values};
 }
 
-TEST(ChooseDisplayKind, EmptySnapshotTellsTheClipboardFromASavedSlot) {
-  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, true, 1, 1), Choice(DK::kEmptyClipboard, 0));
-  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, false, 1, 1), Choice(DK::kEmptySlot, 0));
-  // The text options play no part.
-  EXPECT_EQ(ChooseDisplayKind(kKindEmpty, false, 0, 9), Choice(DK::kEmptySlot, 0));
-}
-
-TEST(ChooseDisplayKind, TextFollowsTextview) {
-  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 1, 3), Choice(DK::kText, kWithCounts));
-  EXPECT_EQ(ChooseDisplayKind(kKindText, true, 2, 1), Choice(DK::kOnlyText, kTextOnly));
-  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 0, 1), std::nullopt);
-  EXPECT_EQ(ChooseDisplayKind(kKindText, false, 3, 1), std::nullopt);
-}
-
-TEST(ChooseDisplayKind, TextAndPictureFollowsTextpictview) {
-  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 2, 1),
-            Choice(DK::kTextPicture, kValuePreview | kValueThumbnail | kValueRichText |
-                                         kValueBitmap | kValueMetafile));
-  // textview does not matter: 2 always means counts, 3 text only.
-  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 2, 2), Choice(DK::kText, kWithCounts));
-  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, true, 1, 3), Choice(DK::kOnlyText, kTextOnly));
-  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 1, 0), std::nullopt);
-  EXPECT_EQ(ChooseDisplayKind(kKindTextAndPicture, false, 1, 4), std::nullopt);
+// Text follows textview; text and picture follows textpictview (2 always
+// means counts, 3 text only); an empty snapshot ignores both.
+TEST(ChooseDisplayKind, TextKindsFollowTheirViewOption) {
+  const uint32_t withPicture =
+      kValuePreview | kValueThumbnail | kValueRichText | kValueBitmap | kValueMetafile;
+  const struct {
+    uint8_t kind;
+    bool clipboard;
+    uint8_t textview, textpictview;
+    std::optional<DisplayChoice> choice;
+  } cases[] = {
+      {kKindEmpty, true, 1, 1, Choice(DK::kEmptyClipboard, 0)},
+      {kKindEmpty, false, 1, 1, Choice(DK::kEmptySlot, 0)},
+      {kKindEmpty, false, 0, 9, Choice(DK::kEmptySlot, 0)},
+      {kKindText, false, 1, 3, Choice(DK::kText, kWithCounts)},
+      {kKindText, true, 2, 1, Choice(DK::kOnlyText, kTextOnly)},
+      {kKindText, false, 0, 1, std::nullopt},
+      {kKindText, false, 3, 1, std::nullopt},
+      {kKindTextAndPicture, false, 2, 1, Choice(DK::kTextPicture, withPicture)},
+      {kKindTextAndPicture, false, 2, 2, Choice(DK::kText, kWithCounts)},
+      {kKindTextAndPicture, true, 1, 3, Choice(DK::kOnlyText, kTextOnly)},
+      {kKindTextAndPicture, false, 1, 0, std::nullopt},
+      {kKindTextAndPicture, false, 1, 4, std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ChooseDisplayKind(c.kind, c.clipboard, c.textview, c.textpictview), c.choice)
+        << int{c.kind} << " " << c.clipboard << " " << int{c.textview} << int{c.textpictview};
 }
 
 TEST(ChooseDisplayKind, KindsWithoutOptions) {

@@ -83,25 +83,6 @@ TEST(FlatButtonImages, EmptyGlyphOrSizeGivesNoImages) {
   EXPECT_EQ(BuildFlatButtonImages(kSmallGlyph, 0, 5).hot.width, 0);
 }
 
-TEST(FlatButtonImages, ToolbarGlyphSitsOnePixelIn) {
-  // 22 x 22 art in a 24 x 24 button: offset 1, one key pixel of margin.
-  Bitmap32 glyph{22, 22, std::vector<uint32_t>(22 * 22, A)};
-  glyph.at(0, 0) = K;
-  FlatButtonImages images = BuildFlatButtonImages(glyph, 24, 24);
-  for (const Bitmap32* b : {&images.normal, &images.hot, &images.pressed}) {
-    EXPECT_EQ(b->width, 24);
-    EXPECT_EQ(b->height, 24);
-    EXPECT_EQ(b->pixels.size(), 24u * 24u);
-  }
-  EXPECT_EQ(images.normal.at(0, 0), K);
-  EXPECT_EQ(images.normal.at(1, 1), K);
-  EXPECT_EQ(images.normal.at(2, 1), A);
-  EXPECT_EQ(images.normal.at(22, 22), A);
-  EXPECT_EQ(images.normal.at(23, 23), K);
-  EXPECT_EQ(images.pressed.at(23, 23), A) << "shifted glyph covers the corner";
-  EXPECT_EQ(images.pressed.at(23, 1), W) << "key pixel on the right column";
-}
-
 TEST(FlatButtonFaceChoice, FollowsPointerAndButtonState) {
   using F = FlatButtonFace;
   const struct {

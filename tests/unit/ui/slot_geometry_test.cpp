@@ -22,46 +22,25 @@ bool Overlap(const ElementBox& a, const ElementBox& b) {
          b.top < a.top + a.height;
 }
 
-// The designed width, 294 pixels.
+// A few worked values at the designed width, 294 pixels; the tests below
+// hold for every element.
 TEST(SlotElements, WorkedValuesAtTheDesignedWidth) {
   const struct {
     K kind;
     E id;
     ElementBox box;
   } cases[] = {
-      {K::kText, E::kTextStrip, {0, 0, 9, 28}},
-      {K::kText, E::kRtfStrip, {0, 28, 9, 28}},
       {K::kText, E::kSeparator, {190, 0, 2, 56}},
       {K::kText, E::kStringsCaption, {196, 2, 45, 16}},
-      {K::kText, E::kWordsCaption, {196, 20, 45, 16}},
-      {K::kText, E::kCharsCaption, {196, 38, 45, 16}},
-      {K::kText, E::kStringsValue, {242, 2, 28, 16}},
       {K::kText, E::kCharsValue, {242, 38, 28, 16}},
       {K::kText, E::kPreview, {11, 0, 176, 56}},
-      {K::kText, E::kMenuSeparator, {276, 0, 2, 56}},
       {K::kText, E::kMenuButton, {279, 0, 15, 56}},
-      {K::kText, E::kTopArea, {0, 0, 278, 56}},
       {K::kOnlyText, E::kPreview, {11, 0, 262, 56}},
-      {K::kPicture, E::kBitmapStrip, {0, 0, 9, 56}},
-      {K::kPicture, E::kMetafileStrip, {9, 0, 9, 56}},
-      {K::kPicture, E::kSeparator, {182, 0, 2, 56}},
-      {K::kPicture, E::kWidthCaption, {188, 9, 53, 16}},
-      {K::kPicture, E::kHeightCaption, {188, 30, 53, 16}},
-      {K::kPicture, E::kWidthValue, {242, 9, 28, 16}},
       {K::kPicture, E::kHeightValue, {242, 30, 28, 16}},
       {K::kPicture, E::kPicture, {19, 0, 162, 56}},
-      {K::kTextPicture, E::kBitmapStrip, {177, 0, 9, 56}},
-      {K::kTextPicture, E::kMetafileStrip, {186, 0, 9, 56}},
-      {K::kTextPicture, E::kSeparator, {174, 0, 2, 56}},
-      {K::kTextPicture, E::kPreview, {11, 0, 160, 56}},
       {K::kTextPicture, E::kPicture, {198, 0, 75, 56}},
-      {K::kFiles, E::kFilesStrip, {0, 0, 9, 56}},
-      {K::kFiles, E::kPreview, {11, 0, 262, 56}},
-      {K::kBinary, E::kSoundStrip, {9, 0, 9, 56}},
-      {K::kBinary, E::kBinaryLabel, {21, 8, 252, 18}},
       {K::kBinary, E::kSizeLabel, {21, 32, 252, 18}},
       {K::kEmptySlot, E::kMessage, {2, 16, 290, 24}},
-      {K::kEmptySlot, E::kTopArea, {0, 0, 294, 56}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Find(c.kind, c.id, 294), c.box)
