@@ -10,6 +10,7 @@
 #include "store/slot_file.h"
 #include "util/file_io.h"
 #include "ui/auto_select.h"
+#include "ui/file_dialog_win32.h"
 #include "ui/flat_button_win32.h"
 #include "ui/gdi_bitmaps_win32.h"
 #include "ui/ground_win32.h"
@@ -48,8 +49,7 @@ enum ToolIndex {
   kExitButton
 };
 
-// "Slots (*.slot)|*.slot" as the dialogs want it: pairs ending in two NULs.
-constexpr wchar_t kSlotFilter[] = L"Slots (*.slot)\0*.slot\0";
+constexpr char kSlotFilter[] = "Slots (*.slot)|*.slot";
 
 }  // namespace
 
@@ -162,49 +162,22 @@ void TMainForm::SetPlacement(uint8_t align) {
   WriteOption("main", "align", std::to_string(align));
 }
 
-namespace {
-
-// The open or save dialog for ".slot" files, starting with an empty name.
-std::optional<std::filesystem::path> AskSlotFile(HWND owner, bool save) {
-  std::wstring file(32768, L'\0');  // long paths fit too
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kSlotFilter;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  // Saving asks about replacing a file itself: the name written is not the
-  // name typed when ".slot" is appended.
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (save ? 0 : OFN_FILEMUSTEXIST);
-  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
-  return std::filesystem::path(file.c_str());
-}
-
-}  // namespace
-
 void TMainForm::SaveSlotCommand(size_t index) {
   if (index >= core_->list.Slots.size()) return;
   auto temporary = PrepareSlotExport(core_->list.Slots[index], core_->folders.WorkFolder, system_);
   if (!temporary) return;
-  auto chosen = AskSlotFile(hwnd_, true);
-  if (chosen && FileExists(SlotExportName(*chosen))) {
-    std::wstring question = SlotExportName(*chosen).filename().wstring() +
-                            L" already exists.\nDo you want to replace it?";
-    if (MessageBoxW(hwnd_, question.c_str(), L"Confirm Save As", MB_YESNO | MB_ICONWARNING) !=
-        IDYES)
-      chosen.reset();
-  }
-  if (!chosen) {
+  auto chosen = win32::AskFileName(hwnd_, true, kSlotFilter);
+  if (!chosen || !win32::ConfirmReplace(hwnd_, SlotExportName(chosen->path))) {
     CancelSlotExport(*temporary);
     return;
   }
-  if (auto message = FinishSlotExport(*temporary, *chosen)) ShowMessage(*message);
+  if (auto message = FinishSlotExport(*temporary, chosen->path)) ShowMessage(*message);
 }
 
 void TMainForm::LoadSlotCommand() {
-  auto chosen = AskSlotFile(hwnd_, false);
+  auto chosen = win32::AskFileName(hwnd_, false, kSlotFilter);
   if (!chosen) return;
-  if (auto message = core_->commands.LoadSlotFile(*chosen)) ShowMessage(*message);
+  if (auto message = core_->commands.LoadSlotFile(chosen->path)) ShowMessage(*message);
   RedrawIfVisible();
 }
 

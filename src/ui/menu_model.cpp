@@ -35,17 +35,19 @@ Menu Join(std::initializer_list<Menu> groups) {
 
 MenuItem TextConversionSubmenu() {
   MenuItem item = Item(kCmdTextConversion, "T&ext conversion");
+  uint16_t id = kCmdTextConversion0;
   for (const char* c : {"all to lowercase", "ALL TO UPPERCASE", "Begin With Uppercase",
                         "iNVERT tHE cASE", "Like in a sentence.", "&rAnDOm CaSe"})
-    item.submenu.push_back(Item(kCmdTextConversion, c, false));
+    item.submenu.push_back(Item(id++, c, false));
   return item;
 }
 
 MenuItem ImageTransformationSubmenu() {
   MenuItem item = Item(kCmdImageTransformation, "&Image transformation");
-  for (const char* c : {"Rotate &left", "Rotate &right", "Rotate by &180 degrees",
-                        "Flip &horizontally", "Flip &vertically", "&Invert colours"})
-    item.submenu.push_back(Item(kCmdImageTransformation, c, false));
+  uint16_t id = kCmdPictureTransform0;
+  for (const char* c : {"Rotate to the &left", "Rotate to the &right", "Rotate upside down",
+                        "Flip &vertically", "Flip &horizontally", "&Invert colors"})
+    item.submenu.push_back(Item(id++, c, false));
   return item;
 }
 

@@ -84,6 +84,13 @@ std::optional<Bitmap32> DecodeDib(const Bytes& dib) {
   return DecodeBmp(file);
 }
 
+std::string ClipboardText() {
+  auto bytes = ClipboardData(CF_TEXT);
+  if (!bytes) return "<none>";
+  return std::string(reinterpret_cast<const char*>(bytes->data()),
+                     strnlen(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
 bool SyncWith(HWND window) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 20000, &result) != 0;

@@ -34,6 +34,8 @@ inline bool EmptyTheClipboardNow() {
 std::optional<Bytes> ClipboardData(UINT id);
 // The pixels of a CF_DIB block.
 std::optional<Bitmap32> DecodeDib(const Bytes& dib);
+// CF_TEXT on the clipboard now, or "<none>".
+std::string ClipboardText();
 // Waits until the program's window has handled every message sent before.
 bool SyncWith(HWND window);
 
