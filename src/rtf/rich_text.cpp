@@ -33,7 +33,6 @@ void AppendUnicode(std::string& out, char16_t c, uint32_t fallbacks) {
     out.append(fallbacks, '?');
 }
 
-// One character of text, escaped as RTF needs it.
 void AppendTextChar(std::string& out, char16_t c, uint32_t fallbacks) {
   if (c == u'\\' || c == u'{' || c == u'}') {
     out += '\\';
@@ -50,9 +49,6 @@ void AppendTextChar(std::string& out, char16_t c, uint32_t fallbacks) {
   }
 }
 
-// A token as it was, except where that would spoil what follows: a \binN
-// claiming more bytes than the input held gets the true count, and a lone
-// backslash at the end of the input is dropped (it would escape the next brace).
 void AppendToken(std::string& out, const RtfToken& t) {
   if (t.kind == RtfTokenKind::kControlSymbol && t.name.empty()) return;
   if (t.kind == RtfTokenKind::kBinary &&
@@ -83,6 +79,14 @@ bool IsBlank(char c) {
 }
 
 }  // namespace
+
+void AppendRtfToken(std::string& out, const RtfToken& token) {
+  AppendToken(out, token);
+}
+
+void AppendRtfChar(std::string& out, char16_t c, uint32_t fallbacks) {
+  AppendTextChar(out, c, fallbacks);
+}
 
 bool LooksLikeRtf(std::string_view data) {
   size_t i = 0;

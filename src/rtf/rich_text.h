@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "rtf/rtf_tokenizer.h"
 #include "settings/text_font.h"
 
 namespace qv {
@@ -43,5 +44,13 @@ std::string TruncateRtf(std::string_view rtf, size_t maxChars);
 // unchanged; line breaks and tabs stay as they are whatever `map` returns.
 using RtfCharMap = std::function<char16_t(char16_t)>;
 std::string MapRtfText(std::string_view rtf, const RtfCharMap& map);
+
+// Re-emitting documents piece by piece. A token as it was, except where that
+// would spoil what follows: a \binN claiming more bytes than the input held
+// gets the true count, and a lone backslash at the end is dropped.
+void AppendRtfToken(std::string& out, const RtfToken& token);
+// One character of text, escaped as RTF needs it; beyond ASCII as \uN with
+// `fallbacks` question marks (the current \ucN).
+void AppendRtfChar(std::string& out, char16_t c, uint32_t fallbacks);
 
 }  // namespace qv

@@ -1,0 +1,26 @@
+#pragma once
+// A small independent reading of a document's character formatting, for
+// checking that text operations keep it: each visible character with its
+// bold flag, font name and colour.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv::test {
+
+struct StyledChar {
+  char16_t c = 0;
+  bool bold = false;
+  std::string font;    // the font table's name, "" when undefined
+  uint32_t color = 0;  // 0x00BBGGRR; 0 also for the automatic colour
+  bool operator==(const StyledChar&) const = default;
+};
+
+std::vector<StyledChar> StyledText(std::string_view rtf);
+// The styles alone, characters blanked, for comparing formatting across case changes.
+std::vector<StyledChar> StylesOnly(std::vector<StyledChar> chars);
+// True when every '{' has its '}' and none closes early.
+bool BalancedGroups(std::string_view rtf);
+
+}  // namespace qv::test
