@@ -4,47 +4,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <vector>
 
 #include "e2e_clipboard.h"
 #include "e2e_support.h"
+#include "keyboard_input.h"
+#include "paste_target_window.h"
 #include "quorvane_process.h"
 
 namespace qv::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-
-// The application to paste into: a window with a focused edit box.
-struct Target {
-  Process process{ExeDir() / L"paste_target.exe", L""};
-  HWND window = nullptr;
-  HWND edit = nullptr;
-
-  Target() {
-    WaitUntil([&] {
-      window = FindProcessWindow(process.Id(), L"QvPasteTarget");
-      return window && GetForegroundWindow() == window;
-    });
-    if (window) edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-    // The user works here a moment: longer than the program needs to notice
-    // the window in front where the system reports no foreground changes.
-    Sleep(1000);
-  }
-  std::string Text() const {
-    wchar_t text[256] = L"";
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &ignored);
-    std::string out;
-    for (const wchar_t* p = text; *p; ++p) out.push_back(static_cast<char>(*p));
-    return out;
-  }
-  bool Shows(const std::string& text) const {
-    return WaitUntil([&] { return Text() == text; }, 5s);
-  }
-};
 
 BOOL CALLBACK CollectSlot(HWND child, LPARAM param) {
   wchar_t name[32];
@@ -126,24 +97,6 @@ TEST_F(Paste, ADoubleClickPastesTheSlot) {
 namespace qv::e2e {
 namespace {
 
-// Presses a combination as the keyboard does: modifiers, key, and back up.
-void PressHotkey(std::initializer_list<WORD> modifiers, WORD key) {
-  std::vector<INPUT> inputs;
-  auto add = [&](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD m : modifiers) add(m, false);
-  add(key, false);
-  add(key, true);
-  for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) add(*m, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 class Hotkeys : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -171,7 +124,7 @@ TEST_F(Hotkeys, WindowShowShowsTheWindow) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
   ASSERT_FALSE(IsWindowVisible(app.Window()));
-  PressHotkey({VK_CONTROL, VK_MENU}, VK_F12);
+  PressKeys({VK_CONTROL, VK_MENU}, VK_F12);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }, 5s));
 }
 
@@ -185,7 +138,7 @@ TEST_F(Hotkeys, PasteFromAHotkeyGoesStraightIntoTheApplicationInFront) {
     ASSERT_TRUE(SyncWith(app.Window()));
   }
   const auto start = std::chrono::steady_clock::now();
-  PressHotkey({VK_CONTROL, VK_MENU}, VK_F11);
+  PressKeys({VK_CONTROL, VK_MENU}, VK_F11);
   EXPECT_TRUE(target.Shows("alpha")) << target.Text();
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::steady_clock::now() - start)

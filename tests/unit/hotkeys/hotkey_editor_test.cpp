@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "hotkeys/modifiers.h"
 #include "platform/sim/sim_hotkeys.h"
 #include "test_support.h"
 
@@ -92,8 +93,10 @@ TEST_F(HotkeyEditorTest, ListAndEnableStates) {
 }
 
 TEST_F(HotkeyEditorTest, AddRefusesAHotkeyInUseAndAsksBeforeChanging) {
-  editor.AddOrChange(0, 3);
-  EXPECT_EQ(dialogs.messages.back(), "Hotkey is not selected!");
+  for (int combo : {3, -1, kModifierComboCount}) {  // no key; no combination
+    editor.AddOrChange(combo == 3 ? 0 : 'K', combo);
+    EXPECT_EQ(dialogs.messages.back(), "Hotkey is not selected!") << combo;
+  }
   for (int n : {kPaste2, kShow}) {  // another row's hotkey, then the row's own
     SelectOperation(n);
     editor.AddOrChange('V', 0);

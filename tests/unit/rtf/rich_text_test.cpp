@@ -63,6 +63,7 @@ TEST(RtfToPlainText, LineBreaksAndTabsAsTheControlShowsThem) {
   EXPECT_EQ(Plain("{\\rtf1 a\\par b\\line c\\tab d\\cell e\\row f\\sect g\\page h}"),
             u"a\r\nb\r\nc\td\te\r\nf\r\ng\r\nh");
   EXPECT_EQ(Plain("{\\rtf1 a\r\nb\n\rc}"), u"abc") << "source line breaks mean nothing";
+  EXPECT_EQ(Plain("{\\rtf1 a\\zwbo z\\Zz b}"), u"azb") << "unknown control words of any letters";
 }
 
 TEST(RtfToPlainText, HidesIgnorableDestinations) {

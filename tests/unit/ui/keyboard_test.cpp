@@ -38,6 +38,8 @@ TEST(FocusNavigation, Keys) {
       {"... unless it is empty", kKeyUp, List(1, 4, 3, 0, true), 3, 0},
       {"up with only the clipboard", kKeyUp, List(0, 1, 1), 0, 0},
       {"page down from the clipboard", kKeyPageDown, List(0, 4, 3), 3, 0},
+      {"page down to the only saved slot", kKeyPageDown, List(0, 2, 1), 1, 0},
+      {"page down with no saved slot", kKeyPageDown, List(0, 1, 1), 0, 0},
       {"page up", kKeyPageUp, List(3, 4, 3), 1, 0},
       {"page up from the clipboard does nothing", kKeyPageUp, List(0, 4, 3), 0, 0},
       // 20 saved slots in 5 panels: positions 0 to 15.
@@ -125,6 +127,9 @@ TEST(PlanKey, KeyTable) {
       {"Delete on nothing", {kKeyDelete}, onEmpty, {}},
       {"digit 3", {'3'}, unfocused, {{Kind::kSelectPanel, 0, 0, 3}, Cmd(kCmdPaste)}},
       {"keypad 0", {kKeyNumpad0}, unfocused, {{Kind::kSelectPanel, 0, 0, 0}, Cmd(kCmdPaste)}},
+      {"keypad 3", {kKeyNumpad0 + 3}, unfocused, {{Kind::kSelectPanel, 0, 0, 3}, Cmd(kCmdPaste)}},
+      {"keypad 5 on an unusable panel", {kKeyNumpad0 + 5}, unfocused, {}},
+      {"keypad 6", {kKeyNumpad0 + 6}, unfocused, {}},
       {"digit 4 on an unusable panel", {'4'}, unfocused, {}},
       {"digit 6", {'6'}, unfocused, {}},
       {"Page Down", {kKeyPageDown}, onText, {Nav(kKeyPageDown)}},
