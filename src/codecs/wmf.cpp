@@ -36,7 +36,7 @@ std::optional<Bytes> PlaceableWmfFromEmf(ByteView emf) {
   int64_t largest = std::max<int64_t>({wide, high, 1});
   if (largest * inch / 2540 > 32767) inch = std::max<int64_t>(1, 32767 * 2540 / largest);
   auto units = [&](int64_t v) {
-    return static_cast<uint16_t>(std::max<int64_t>(1, v * inch / 2540));
+    return static_cast<uint16_t>(std::clamp<int64_t>((v * inch + 1270) / 2540, 1, 32767));
   };
   const uint16_t w = units(wide), h = units(high);
 
