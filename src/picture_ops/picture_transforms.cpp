@@ -10,7 +10,7 @@ namespace qv {
 namespace {
 
 // Tiles keep both the rows read and the rows written in cache during turns.
-constexpr int kTile = 32;
+constexpr int kTile = 64;
 
 struct Mapping {
   PictureTransform transform;
@@ -66,15 +66,31 @@ void MoveWholePixels(const PixelImage& src, PixelImage& dst, const Mapping& map,
     }
     return;
   }
+  // Along a destination row the source column is fixed and the source row
+  // steps by one: up for a left turn, down for a right one. `order` lists the
+  // source rows in that order so both turns run the same loop.
+  std::vector<const uint8_t*> order(rows);
+  if (map.transform == PictureTransform::RotateRight) std::reverse(order.begin(), order.end());
+  const bool left = map.transform == PictureTransform::RotateLeft;
   for (int ty = 0; ty < dst.height; ty += kTile) {
     const int yEnd = std::min(dst.height, ty + kTile);
     for (int tx = 0; tx < dst.width; tx += kTile) {
       const int xEnd = std::min(dst.width, tx + kTile);
       for (int y = ty; y < yEnd; ++y) {
         uint8_t* to = dst.Row(y);
-        const int sx = map.SourceX(0, y) * Bytes_;  // constant along a destination row
-        for (int x = tx; x < xEnd; ++x)
-          std::memcpy(to + x * Bytes_, rows[static_cast<size_t>(map.SourceY(x, y))] + sx, Bytes_);
+        const size_t sx = static_cast<size_t>(left ? src.width - 1 - y : y) * Bytes_;
+        const uint8_t* const* from = order.data();
+        if constexpr (Bytes_ == 3) {
+          // Four-byte moves: each store's spare byte is overwritten by the next
+          // pixel. The row's last pixel, and a last source column (whose spare
+          // byte may lie past the data), take exact three-byte moves.
+          const int fast = sx + 4 > src.stride ? tx : std::min(xEnd, dst.width - 1);
+          int x = tx;
+          for (; x < fast; ++x) std::memcpy(to + x * 3, from[x] + sx, 4);
+          for (; x < xEnd; ++x) std::memcpy(to + x * 3, from[x] + sx, 3);
+        } else {
+          for (int x = tx; x < xEnd; ++x) std::memcpy(to + x * Bytes_, from[x] + sx, Bytes_);
+        }
       }
     }
   }
@@ -133,7 +149,6 @@ void ApplyTransform(PixelImage& image, PictureTransform transform) {
     Invert(image);
     return;
   }
-  const Mapping map{transform, image.width, image.height};
   // Copy the headers and colour table without the pixels.
   Bytes sourcePixels = std::move(image.pixels);
   PixelImage result = image;
@@ -141,6 +156,17 @@ void ApplyTransform(PixelImage& image, PictureTransform transform) {
   if (Turns(transform)) result.Resize(image.height, image.width);
   result.pixels.assign(result.stride * static_cast<size_t>(result.height), 0);
 
+  MovePixels(image, result, transform);
+  if (Turns(transform) && !result.coreHeader && result.head.size() >= 14 + 32) {
+    // Resolution follows the axes: horizontal and vertical pixels per metre swap.
+    std::swap_ranges(result.head.begin() + 14 + 24, result.head.begin() + 14 + 28,
+                     result.head.begin() + 14 + 28);
+  }
+  image = std::move(result);
+}
+
+void MovePixels(const PixelImage& image, PixelImage& result, PictureTransform transform) {
+  const Mapping map{transform, image.width, image.height};
   // The source row addresses, gathered once.
   std::vector<const uint8_t*> rows(static_cast<size_t>(image.height));
   for (int y = 0; y < image.height; ++y) rows[static_cast<size_t>(y)] = image.Row(y);
@@ -161,12 +187,6 @@ void ApplyTransform(PixelImage& image, PictureTransform transform) {
       MovePackedPixels(image, result, map, rows);
       break;
   }
-  if (Turns(transform) && !result.coreHeader && result.head.size() >= 14 + 32) {
-    // Resolution follows the axes: horizontal and vertical pixels per metre swap.
-    std::swap_ranges(result.head.begin() + 14 + 24, result.head.begin() + 14 + 28,
-                     result.head.begin() + 14 + 28);
-  }
-  image = std::move(result);
 }
 
 }  // namespace qv

@@ -22,4 +22,8 @@ inline constexpr int kPictureTransformCount = 6;
 // when the turned picture does not fit in memory (the image is then unchanged).
 void ApplyTransform(PixelImage& image, PictureTransform transform);
 
+// The pixel moves of a turn or mirror (not InvertColors) from `source` into
+// `target`, which has the result's size and bit depth and zeroed row padding.
+void MovePixels(const PixelImage& source, PixelImage& target, PictureTransform transform);
+
 }  // namespace qv

@@ -121,9 +121,9 @@ TEST(PictureTransforms, InverseStepsGiveBackTheSameFile) {
       {FlipVertical, FlipHorizontal, RotateHalf},
   };
   const std::vector<Bytes> pictures = {
-      Sample(1, 13, 5),   Sample(4, 7, 3),  Sample(8, 5, 9),   Sample(16, 3, 4),
-      Sample(24, 7, 5),   Sample(32, 6, 1), Sample(24, 1, 37), Sample(16, 5, 2, BI_BITFIELDS),
-      Sample(24, 70, 45),  // larger than one tile of the turns
+      Sample(1, 13, 5),   Sample(4, 7, 3),   Sample(8, 5, 9),   Sample(16, 3, 4),
+      Sample(24, 7, 5),   Sample(32, 6, 1),  Sample(24, 1, 37), Sample(16, 5, 2, BI_BITFIELDS),
+      Sample(24, 70, 45), Sample(24, 4, 67), Sample(24, 68, 3),  // over a tile; unpadded rows
   };
   for (const Bytes& bmp : pictures) {
     for (const auto& steps : inverses) {
