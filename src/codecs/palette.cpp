@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <limits>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace qv {
 namespace {
@@ -16,49 +14,69 @@ constexpr int kBits = 6;
 constexpr int kSide = 1 << kBits;
 constexpr int kShift = 8 - kBits;
 
-int Cell(uint32_t c) {
+int CellOf(uint32_t c) {
   return static_cast<int>((((c >> 16) & 0xFF) >> kShift) << (2 * kBits) |
                           (((c >> 8) & 0xFF) >> kShift) << kBits | ((c & 0xFF) >> kShift));
 }
 
-struct Bin {
+// An occupied histogram cell: its pixel count, the sums of its full 8-bit
+// channels (for exact means) and its mean colour, the key the cut sorts by.
+struct Cell {
   uint32_t count = 0;
-  uint64_t sum[3] = {0, 0, 0};  // of the full 8-bit channels, for exact means
+  uint32_t sum[3] = {0, 0, 0};  // 64 M pixels x 255 still fits
+  uint8_t mean[3] = {0, 0, 0};
 };
 
-// A box of occupied histogram cells, as indices into `cells`.
+// A box of cells, a range of the cell list.
 struct Box {
-  size_t begin, end;  // range in the cell list
+  size_t begin, end;
   uint64_t count;
   double error;  // count-weighted variance: the box that gains most is split next
   int axis;      // channel of largest variance
 };
 
-// Channel c of the mean colour of a bin (c 0 red, 1 green, 2 blue).
-double Mean(const Bin& b, int c) {
-  return static_cast<double>(b.sum[c]) / b.count;
-}
-
-Box Measure(const std::vector<const Bin*>& cells, size_t begin, size_t end) {
+Box Measure(const std::vector<Cell>& cells, size_t begin, size_t end) {
   Box box{begin, end, 0, 0.0, 0};
   double s[3] = {0, 0, 0}, s2[3] = {0, 0, 0};
   for (size_t i = begin; i < end; ++i) {
-    const Bin& b = *cells[i];
-    box.count += b.count;
-    for (int c = 0; c < 3; ++c) {
-      double m = Mean(b, c);
-      s[c] += m * b.count;
-      s2[c] += m * m * b.count;
+    const Cell& c = cells[i];
+    box.count += c.count;
+    for (int k = 0; k < 3; ++k) {
+      double m = c.mean[k];
+      s[k] += m * c.count;
+      s2[k] += m * m * c.count;
     }
   }
   double best = -1;
-  for (int c = 0; c < 3; ++c) {
-    double var = s2[c] - s[c] * s[c] / static_cast<double>(box.count);
+  for (int k = 0; k < 3; ++k) {
+    double var = s2[k] - s[k] * s[k] / static_cast<double>(box.count);
     box.error += var;
-    if (var > best) best = var, box.axis = c;
+    if (var > best) best = var, box.axis = k;
   }
   if (end - begin < 2) box.error = 0;  // one cell cannot be split
   return box;
+}
+
+// Splits the box at the pixel median of its axis: cells whose mean lies below
+// the median value go first. Linear: counts per value, then one partition.
+size_t Split(std::vector<Cell>& cells, const Box& box) {
+  const int axis = box.axis;
+  std::array<uint64_t, 256> perValue{};
+  for (size_t i = box.begin; i < box.end; ++i) perValue[cells[i].mean[axis]] += cells[i].count;
+  uint64_t seen = 0;
+  int cut = 0;  // cells with mean < cut go first
+  while (cut < 255 && seen + perValue[cut] <= box.count / 2) seen += perValue[cut++];
+  auto first = cells.begin() + static_cast<ptrdiff_t>(box.begin);
+  auto last = cells.begin() + static_cast<ptrdiff_t>(box.end);
+  auto below = [&](int v) { return [axis, v](const Cell& c) { return c.mean[axis] < v; }; };
+  size_t split = static_cast<size_t>(std::partition(first, last, below(cut)) - cells.begin());
+  if (split == box.begin) {
+    // The median value holds more than half: put that value alone first.
+    split = static_cast<size_t>(std::partition(first, last, below(cut + 1)) - cells.begin());
+  }
+  if (split == box.end) split = box.end - 1;  // cannot happen for error > 0; stay safe
+  if (split == box.begin) split = box.begin + 1;
+  return split;
 }
 
 uint32_t Pack(double r, double g, double b) {
@@ -66,19 +84,24 @@ uint32_t Pack(double r, double g, double b) {
   return ch(r) << 16 | ch(g) << 8 | ch(b);
 }
 
-// The picture's own colours, or empty when it has more than maxColours.
+// The picture's own colours, sorted, or empty when it has more than maxColours.
 std::vector<uint32_t> ExactColours(const Bitmap32& picture, int maxColours) {
-  std::unordered_set<uint32_t> seen;
+  std::vector<uint64_t> seen(1u << 18);  // one bit per 24-bit colour
+  std::vector<uint32_t> colours;
   uint32_t last = 0xFFFFFFFF;
   for (uint32_t p : picture.pixels) {
     p &= 0xFFFFFF;
     if (p == last) continue;
     last = p;
-    if (seen.insert(p).second && static_cast<int>(seen.size()) > maxColours) return {};
+    uint64_t& word = seen[p >> 6];
+    const uint64_t bit = uint64_t{1} << (p & 63);
+    if (word & bit) continue;
+    if (static_cast<int>(colours.size()) == maxColours) return {};
+    word |= bit;
+    colours.push_back(p);
   }
-  std::vector<uint32_t> out(seen.begin(), seen.end());
-  std::sort(out.begin(), out.end());
-  return out;
+  std::sort(colours.begin(), colours.end());
+  return colours;
 }
 
 int Distance(uint32_t a, int r, int g, int b) {
@@ -89,6 +112,23 @@ int Distance(uint32_t a, int r, int g, int b) {
   return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
 }
 
+// Every pixel's colour is a palette entry: look each up, nothing to diffuse.
+IndexedPicture MapExactly(const Bitmap32& picture, std::vector<uint32_t> palette) {
+  IndexedPicture out{picture.width, picture.height, std::move(palette), {}};
+  std::unordered_map<uint32_t, uint8_t> index;
+  for (size_t i = 0; i < out.palette.size(); ++i)
+    index.emplace(out.palette[i], static_cast<uint8_t>(i));
+  out.indices.resize(picture.pixels.size());
+  uint32_t last = 0xFFFFFFFF;
+  uint8_t lastIndex = 0;
+  for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    uint32_t p = picture.pixels[i] & 0xFFFFFF;
+    if (p != last) last = p, lastIndex = index.at(p);
+    out.indices[i] = lastIndex;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<uint32_t> OptimisedPalette(const Bitmap32& picture, int maxColours) {
@@ -96,17 +136,22 @@ std::vector<uint32_t> OptimisedPalette(const Bitmap32& picture, int maxColours) 
   if (picture.pixels.empty()) return {0};
   if (auto exact = ExactColours(picture, maxColours); !exact.empty()) return exact;
 
-  std::vector<Bin> hist(kSide * kSide * kSide);
+  std::vector<Cell> hist(kSide * kSide * kSide);
   for (uint32_t p : picture.pixels) {
-    Bin& b = hist[Cell(p)];
-    ++b.count;
-    b.sum[0] += (p >> 16) & 0xFF;
-    b.sum[1] += (p >> 8) & 0xFF;
-    b.sum[2] += p & 0xFF;
+    Cell& c = hist[static_cast<size_t>(CellOf(p))];
+    ++c.count;
+    c.sum[0] += (p >> 16) & 0xFF;
+    c.sum[1] += (p >> 8) & 0xFF;
+    c.sum[2] += p & 0xFF;
   }
-  std::vector<const Bin*> cells;
-  for (const Bin& b : hist)
-    if (b.count) cells.push_back(&b);
+  std::vector<Cell> cells;
+  for (Cell& c : hist) {
+    if (!c.count) continue;
+    for (int k = 0; k < 3; ++k)
+      c.mean[k] = static_cast<uint8_t>((c.sum[k] + c.count / 2) / c.count);
+    cells.push_back(c);
+  }
+  hist = {};
 
   // Median cut: split the box with the largest error at the pixel median of
   // its widest channel until there are enough boxes.
@@ -116,14 +161,7 @@ std::vector<uint32_t> OptimisedPalette(const Bitmap32& picture, int maxColours) 
                                   [](const Box& a, const Box& b) { return a.error < b.error; });
     if (worst->error <= 0) break;
     Box box = *worst;
-    int axis = box.axis;
-    std::sort(cells.begin() + static_cast<ptrdiff_t>(box.begin),
-              cells.begin() + static_cast<ptrdiff_t>(box.end),
-              [axis](const Bin* a, const Bin* b) { return Mean(*a, axis) < Mean(*b, axis); });
-    uint64_t half = box.count / 2, seen = 0;
-    size_t split = box.begin;
-    while (split < box.end - 1 && seen + cells[split]->count <= half) seen += cells[split++]->count;
-    if (split == box.begin) split = box.begin + 1;
+    size_t split = Split(cells, box);
     *worst = Measure(cells, box.begin, split);
     boxes.push_back(Measure(cells, split, box.end));
   }
@@ -133,7 +171,7 @@ std::vector<uint32_t> OptimisedPalette(const Bitmap32& picture, int maxColours) 
   for (const Box& box : boxes) {
     double s[3] = {0, 0, 0};
     for (size_t i = box.begin; i < box.end; ++i)
-      for (int c = 0; c < 3; ++c) s[c] += static_cast<double>(cells[i]->sum[c]);
+      for (int k = 0; k < 3; ++k) s[k] += cells[i].sum[k];
     double n = static_cast<double>(box.count);
     palette.push_back(Pack(s[0] / n, s[1] / n, s[2] / n));
   }
@@ -149,24 +187,17 @@ IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint3
   out.indices.resize(picture.pixels.size());
   const auto& pal = out.palette;
 
-  // Nearest palette entry per 6-bit cell, found on first use. Exact colours
-  // of the palette are looked up directly so they survive unchanged.
+  // Nearest palette entry per 6-bit cell, searched from the cell's centre on
+  // first use, so one search serves every colour of the cell.
   std::vector<int16_t> nearest(kSide * kSide * kSide, -1);
-  std::unordered_map<uint32_t, uint8_t> exact;
-  for (size_t i = 0; i < pal.size(); ++i) exact.emplace(pal[i] & 0xFFFFFF, static_cast<uint8_t>(i));
   auto find = [&](int r, int g, int b) -> uint8_t {
-    uint32_t c =
-        static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
-    if (auto it = exact.find(c); it != exact.end()) return it->second;
-    int16_t& slot = nearest[Cell(c)];
+    int16_t& slot = nearest[static_cast<size_t>((r >> kShift) << (2 * kBits) |
+                                                (g >> kShift) << kBits | (b >> kShift))];
     if (slot < 0) {
-      // Search from the cell's centre so one answer serves the whole cell.
-      int cr = (r & ~((1 << kShift) - 1)) + (1 << kShift) / 2;
-      int cg = (g & ~((1 << kShift) - 1)) + (1 << kShift) / 2;
-      int cb = (b & ~((1 << kShift) - 1)) + (1 << kShift) / 2;
+      const int half = (1 << kShift) / 2, low = ~((1 << kShift) - 1);
       int best = std::numeric_limits<int>::max();
       for (size_t i = 0; i < pal.size(); ++i) {
-        int d = Distance(pal[i], cr, cg, cb);
+        int d = Distance(pal[i], (r & low) + half, (g & low) + half, (b & low) + half);
         if (d < best) best = d, slot = static_cast<int16_t>(i);
       }
     }
@@ -178,7 +209,7 @@ IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint3
   std::vector<std::array<int, 3>> cur(static_cast<size_t>(w) + 2), next(cur.size());
   for (int y = 0; y < picture.height; ++y) {
     std::fill(next.begin(), next.end(), std::array<int, 3>{0, 0, 0});
-    const bool forward = (y % 2) == 0;
+    const bool forward = (y % 2) == 0;  // serpentine: alternate directions
     const int step = forward ? 1 : -1;
     for (int i = 0; i < w; ++i) {
       const int x = forward ? i : w - 1 - i;
@@ -187,7 +218,7 @@ IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint3
       int want[3] = {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
                      static_cast<int>(p & 0xFF)};
       for (int c = 0; c < 3; ++c)
-        want[c] = std::clamp(want[c] + (e[c] + 8 * (e[c] > 0 ? 1 : -1)) / 16, 0, 255);
+        want[c] = std::clamp(want[c] + (e[c] + (e[c] > 0 ? 8 : -8)) / 16, 0, 255);
       uint8_t index = find(want[0], want[1], want[2]);
       out.indices[static_cast<size_t>(y) * w + x] = index;
       uint32_t got = pal[index];
@@ -195,7 +226,6 @@ IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint3
                      static_cast<int>(got & 0xFF)};
       for (int c = 0; c < 3; ++c) {
         int err = want[c] - have[c];
-        if (!err) continue;
         // 7/16 ahead, 3/16 behind below, 5/16 below, 1/16 ahead below.
         cur[static_cast<size_t>(x + 1 + step)][c] += 7 * err;
         next[static_cast<size_t>(x + 1 - step)][c] += 3 * err;
@@ -209,6 +239,8 @@ IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint3
 }
 
 IndexedPicture ReduceTo256Colours(const Bitmap32& picture) {
+  if (auto exact = ExactColours(picture, 256); !exact.empty() && !picture.pixels.empty())
+    return MapExactly(picture, std::move(exact));
   return MapWithDithering(picture, OptimisedPalette(picture, 256));
 }
 

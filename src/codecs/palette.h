@@ -22,11 +22,11 @@ struct IndexedPicture {
 std::vector<uint32_t> OptimisedPalette(const Bitmap32& picture, int maxColours = 256);
 
 // Maps every pixel onto the palette (1..256 entries) with Floyd–Steinberg
-// error diffusion in serpentine order. Pixels whose colour is in the palette
-// and that receive no error keep exactly that colour.
+// error diffusion in serpentine order; the nearest entry is looked up per
+// cell of 6 bits per channel.
 IndexedPicture MapWithDithering(const Bitmap32& picture, const std::vector<uint32_t>& palette);
 
-// Both steps.
+// Both steps; a picture of at most 256 colours keeps them exactly.
 IndexedPicture ReduceTo256Colours(const Bitmap32& picture);
 
 }  // namespace qv
