@@ -1,0 +1,84 @@
+#include "picture_ops/save_picture_file.h"
+
+#include <new>
+
+#include "codecs/bmp.h"
+#include "codecs/emf.h"
+#include "codecs/gif_writer.h"
+#include "codecs/jpeg_writer.h"
+#include "codecs/wmf.h"
+#include "picture_ops/transform_picture.h"
+#include "snapshot/clipboard_io.h"
+#include "util/file_io.h"
+
+namespace qv {
+namespace {
+
+// The picture as BMP file bytes: the stored bitmap part, else the metafile drawn.
+std::optional<Bytes> BitmapPart(const SnapshotPictures& parts, MetafileRenderer& renderer) {
+  if (parts.bitmap) {
+    auto layout = ParseBmpImage(*parts.bitmap);
+    if (!layout) return std::nullopt;
+    return Bytes(parts.bitmap->begin(),
+                 parts.bitmap->begin() + static_cast<ptrdiff_t>(layout->totalLength));
+  }
+  if (parts.metafile) return MetafileToBitmap(renderer, *parts.metafile);
+  return std::nullopt;
+}
+
+EncodedPicture Encode(ByteView stream, PictWriter writer, MetafileRenderer& renderer) {
+  SnapshotPictures parts = ReadSnapshotPictures(stream);
+  EncodedPicture out;
+  if (writer == PictWriter::Emf || writer == PictWriter::Wmf) {
+    if (!parts.metafile) return out;
+    out.outcome = SaveOutcome::Unreadable;
+    if (!ParseEmfHeader(*parts.metafile)) return out;
+    if (writer == PictWriter::Emf) {
+      out.bytes.assign(parts.metafile->begin(), parts.metafile->end());
+    } else {
+      auto wmf = PlaceableWmfFromEmf(*parts.metafile);
+      if (!wmf) return out;
+      out.bytes = std::move(*wmf);
+    }
+    out.outcome = SaveOutcome::Saved;
+    return out;
+  }
+  if (!parts.bitmap && !parts.metafile) return out;
+  out.outcome = SaveOutcome::Unreadable;
+  auto bmp = BitmapPart(parts, renderer);
+  if (!bmp) return out;
+  if (writer == PictWriter::Bmp) {
+    out.bytes = std::move(*bmp);
+  } else {
+    auto pixels = DecodeBmp(*bmp);
+    if (!pixels) return out;
+    bmp.reset();
+    auto encoded =
+        writer == PictWriter::Jpeg ? EncodeJpeg(*pixels, kJpegQuality, true) : EncodeGif(*pixels);
+    if (!encoded) return out;
+    out.bytes = std::move(*encoded);
+  }
+  out.outcome = SaveOutcome::Saved;
+  return out;
+}
+
+}  // namespace
+
+EncodedPicture EncodeSnapshotPicture(ByteView stream, PictWriter writer,
+                                     MetafileRenderer& renderer) {
+  try {
+    return Encode(stream, writer, renderer);
+  } catch (const std::bad_alloc&) {
+    return {SaveOutcome::TooLarge, {}};
+  }
+}
+
+SaveOutcome SavePictureFile(ByteView stream, PictWriter writer, const std::filesystem::path& target,
+                            MetafileRenderer& renderer) {
+  EncodedPicture encoded = EncodeSnapshotPicture(stream, writer, renderer);
+  if (encoded.outcome != SaveOutcome::Saved) return encoded.outcome;
+  return ReplaceFileAtomically(target, encoded.bytes) ? SaveOutcome::Saved
+                                                      : SaveOutcome::WriteFailed;
+}
+
+}  // namespace qv

@@ -1,0 +1,37 @@
+#pragma once
+// Writing a slot's picture to a file with the writer SavePict chose.
+#include <filesystem>
+#include <optional>
+
+#include "picture_ops/save_pict_rules.h"
+#include "util/bytes.h"
+
+namespace qv {
+
+class MetafileRenderer;
+
+enum class SaveOutcome {
+  Saved,
+  NoPicture,    // no part the writer can use (a metafile writer needs the metafile part)
+  Unreadable,   // the picture part is malformed
+  TooLarge,     // the picture does not fit in memory
+  WriteFailed,  // the file could not be written: show kUnableToWriteText
+};
+
+// The file's bytes: BMP the bitmap part as stored; JPEG quality 80,
+// progressive; GIF 256 colours, optimised palette, Floyd–Steinberg; EMF the
+// metafile bits; WMF a placeable metafile of them. Bitmap writers render a
+// metafile-only picture with MetafileToBitmap first.
+struct EncodedPicture {
+  SaveOutcome outcome = SaveOutcome::NoPicture;
+  Bytes bytes;
+};
+EncodedPicture EncodeSnapshotPicture(ByteView stream, PictWriter writer,
+                                     MetafileRenderer& renderer);
+
+// Encodes, then writes a temporary file beside `target` and renames it over
+// `target`: a failed save leaves no half-written file under that name.
+SaveOutcome SavePictureFile(ByteView stream, PictWriter writer, const std::filesystem::path& target,
+                            MetafileRenderer& renderer);
+
+}  // namespace qv
