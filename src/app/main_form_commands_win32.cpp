@@ -254,7 +254,16 @@ void TMainForm::OnCommand(uint16_t id) {
       return;
     }
     case kCmdClearClipboard:
-      if (ClipboardHasData(clipboard_)) EmptyTheClipboard(clipboard_);
+      ClearClipboardCommand();
+      return;
+    case kCmdAddText:
+      AddTextCommand(SelectedSlot);
+      return;
+    case kCmdSaveText:
+      SaveTextCommand(SelectedSlot);
+      return;
+    case kCmdSaveImage:
+      SavePictCommand(SelectedSlot);
       return;
     case kCmdSaveSlot:
       SaveSlotCommand(SelectedSlot);
@@ -287,7 +296,11 @@ void TMainForm::OnCommand(uint16_t id) {
       RedrawIfVisible();
       return;
     default:
-      if (id >= kCmdTransparency0 && id < kCmdTransparency0 + 10)
+      if (id >= kCmdTextConversion0 && id < kCmdTextConversion0 + 6)
+        TextConversionCommand(id - kCmdTextConversion0);
+      else if (id >= kCmdPictureTransform0 && id < kCmdPictureTransform0 + 6)
+        PictureCommand(id - kCmdPictureTransform0);
+      else if (id >= kCmdTransparency0 && id < kCmdTransparency0 + 10)
         MakeTransparent((id - kCmdTransparency0) * 10);
       return;
   }

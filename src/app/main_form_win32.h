@@ -6,6 +6,7 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/hotkeys_win32.h"
+#include "platform/win32/text_case_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
@@ -23,6 +24,8 @@
 
 #include "history/app_core.h"
 #include "hotkeys/hotkey_table.h"
+#include "text_ops/text_output.h"
+#include "ui/auto_select.h"
 #include "ui/key_commands.h"
 #include "ui/menu_model.h"
 #include "ui/placement.h"
@@ -135,6 +138,17 @@ class TMainForm {
   // The slot that saved-slot panel 1 to 5 shows, or would show once laid out.
   size_t SlotShownIn(int panel) const;
 
+  // Operations on slot content (main_form_operations_win32.cpp). The text
+  // and picture commands act on the clipboard (Slot 0); `operation` counts
+  // in menu order.
+  TextOpsSettings TextSettings();
+  void TextConversionCommand(int operation);
+  void PictureCommand(int mode);
+  void AddTextCommand(size_t index);
+  void SaveTextCommand(size_t index);
+  void SavePictCommand(size_t index);
+  void ClearClipboardCommand();
+
   // Tray icon (main_form_tray_win32.cpp).
   void ShowTrayIcon();
   void EnableTrayIcon();
@@ -169,6 +183,7 @@ class TMainForm {
   win32::Win32SoundPlayer sound_;
   win32::Win32Desktop desktop_;
   win32::Win32HotkeyRegistrar hotkeyRegistrar_;
+  win32::Win32TextCase textCase_;
   HotkeyTable hotkeys_{win32::KeyboardLayoutName};
   std::unique_ptr<AppCore> core_;
 

@@ -23,14 +23,6 @@ std::string_view SavePictDefaultExtension(int filterIndex) {
   }
 }
 
-std::string LowerExtension(std::string_view fileName) {
-  size_t dot = fileName.find_last_of(".\\/:");
-  if (dot == std::string_view::npos || fileName[dot] != '.') return {};
-  std::string ext(fileName.substr(dot));
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
-
 int SavePictFilterIndex(std::string_view fileName, int dialogIndex, bool hasMetafile) {
   const int last = hasMetafile ? kPictFilterMetafile : kPictFilterGif;
   int index =

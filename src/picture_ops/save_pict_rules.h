@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/file_extension.h"
+
 namespace qv {
 
 enum class PictWriter { Bmp, Jpeg, Gif, Emf, Wmf };
@@ -24,10 +26,6 @@ std::string SavePictFilter(bool hasMetafile);
 // The extension (without the dot) appended for a filter index when the name
 // lacks one of the index's own: "bmp", "jpg", "gif", "emf".
 std::string_view SavePictDefaultExtension(int filterIndex);
-
-// The lower-cased extension of a file name, dot included ("" when none): the
-// text from the last dot of the last path component.
-std::string LowerExtension(std::string_view fileName);
 
 // The filter index a typed extension selects: ".bmp" 1, ".jpg"/".jpeg" 2,
 // ".gif" 3, ".emf"/".wmf" 4 when the picture has a metafile; any other

@@ -16,17 +16,6 @@ SaveDialogSetup SaveTextDialog(bool hasRichText) {
   return setup;
 }
 
-std::string LowerExtension(std::string_view fileName) {
-  const size_t part = fileName.find_last_of("\\/:");
-  const size_t dot = fileName.rfind('.');
-  if (dot == std::string_view::npos || (part != std::string_view::npos && dot < part)) return {};
-  std::string ext(fileName.substr(dot));
-  for (char& c : ext) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return ext;
-}
-
 SaveTextTarget SaveTextName(std::string_view chosen, int32_t filterIndex, bool hasRichText) {
   SaveTextTarget target{std::string(chosen), SavedText::kPlain};
   std::string ext = LowerExtension(chosen);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/file_extension.h"
+
 #include "attributes/preview_settings.h"
 #include "snapshot/clip_rec.h"
 #include "util/bytes.h"
@@ -30,9 +32,6 @@ struct SaveTextTarget {
   SavedText content = SavedText::kPlain;
 };
 
-// The lower-cased extension of the name's last part, dot included; empty when
-// it has none.
-std::string LowerExtension(std::string_view fileName);
 // The name chosen in the dialog made into the name written: a slot with rich
 // text keeps ".txt" and ".rtf" and otherwise gets ".txt" (filter 1) or ".rtf"
 // (any other filter) appended; a slot without rich text gets ".txt" appended

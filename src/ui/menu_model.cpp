@@ -38,7 +38,7 @@ MenuItem TextConversionSubmenu() {
   uint16_t id = kCmdTextConversion0;
   for (const char* c : {"all to lowercase", "ALL TO UPPERCASE", "Begin With Uppercase",
                         "iNVERT tHE cASE", "Like in a sentence.", "&rAnDOm CaSe"})
-    item.submenu.push_back(Item(id++, c, false));
+    item.submenu.push_back(Item(id++, c));
   return item;
 }
 
@@ -47,7 +47,7 @@ MenuItem ImageTransformationSubmenu() {
   uint16_t id = kCmdPictureTransform0;
   for (const char* c : {"Rotate to the &left", "Rotate to the &right", "Rotate upside down",
                         "Flip &vertically", "Flip &horizontally", "&Invert colors"})
-    item.submenu.push_back(Item(id++, c, false));
+    item.submenu.push_back(Item(id++, c));
   return item;
 }
 
@@ -60,9 +60,8 @@ Menu ClipboardMenu(const SlotMenuItems& shown) {
   if (shown.textConversion) conversions.push_back(TextConversionSubmenu());
   if (shown.imageTransformation) conversions.push_back(ImageTransformationSubmenu());
   Menu saving;
-  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T", false));
-  if (shown.saveAsImage)
-    saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I", false));
+  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T"));
+  if (shown.saveAsImage) saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I"));
   saving.push_back(Item(kCmdSaveSlot, "Save as a &slot...\tCtrl+S"));
   return Join({{paste},
                conversions,
@@ -77,11 +76,10 @@ Menu SlotMenu(const SlotMenuItems& shown) {
   Menu use = {paste, Item(kCmdCopy, "&Copy to the clipboard\tCtrl+C"),
               Item(kCmdSwap, "S&wap with the clipboard\tCtrl+X")};
   if (shown.addTextToClipboard)
-    use.push_back(Item(kCmdAddText, "&Add text to the clipboard\tCtrl+V", false));
+    use.push_back(Item(kCmdAddText, "&Add text to the clipboard\tCtrl+V"));
   Menu saving;
-  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T", false));
-  if (shown.saveAsImage)
-    saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I", false));
+  if (shown.saveAsText) saving.push_back(Item(kCmdSaveText, "Save as &text...\tCtrl+T"));
+  if (shown.saveAsImage) saving.push_back(Item(kCmdSaveImage, "Save as an &image...\tCtrl+I"));
   saving.push_back(Item(kCmdSaveSlot, "Save as a &slot...\tCtrl+S"));
   return Join({use,
                saving,
