@@ -25,9 +25,11 @@ class Operations : public ::testing::Test {
     EmptyTheClipboardNow();
     WriteOptions("[main]\r\nminimized=0\r\n[hotkeys]\r\ntext.up=Ctrl+Alt+U\r\n");
   }
+  // Runs a menu command and waits until it is done, so that reading the
+  // clipboard afterwards never holds it while the program writes.
   static void Command(Quorvane& app, uint16_t id) {
-    PostMessageW(app.Window(), WM_COMMAND, id, 0);
-    SyncWith(app.Window());
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(app.Window(), WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &ignored);
   }
 };
 
