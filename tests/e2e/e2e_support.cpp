@@ -2,6 +2,8 @@
 #include "codecs/bmp.h"
 #include "e2e_support.h"
 
+#include <algorithm>
+
 #include <shlobj.h>
 #include <tlhelp32.h>
 
@@ -113,6 +115,29 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   FindWindowQuery query{processId, className, nullptr};
   EnumWindows(FindWindowProc, reinterpret_cast<LPARAM>(&query));
   return query.found;
+}
+
+namespace {
+
+BOOL CALLBACK CollectSlot(HWND child, LPARAM param) {
+  wchar_t name[32];
+  if (GetClassNameW(child, name, 32) && std::wstring(name) == L"TSlot")
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> SlotViews(HWND main) {
+  std::vector<HWND> slots;
+  EnumChildWindows(main, CollectSlot, reinterpret_cast<LPARAM>(&slots));
+  std::sort(slots.begin(), slots.end(), [](HWND a, HWND b) {
+    RECT ra{}, rb{};
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.top < rb.top;
+  });
+  return slots;
 }
 
 int CountProcesses(const wchar_t* exeName) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "codecs/bitmap32.h"
 
@@ -49,6 +50,9 @@ bool WaitUntil(const std::function<bool()>& condition,
 
 // The top-level window of a process with the given class name, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+
+// The main window's slot views, top first.
+std::vector<HWND> SlotViews(HWND main);
 
 // Number of running processes with this executable name.
 int CountProcesses(const wchar_t* exeName);

@@ -14,24 +14,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-BOOL CALLBACK CollectSlot(HWND child, LPARAM param) {
-  wchar_t name[32];
-  if (GetClassNameW(child, name, 32) && std::wstring(name) == L"TSlot")
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-  return TRUE;
-}
-
 // The text of slot view `panel`, counted from the top; the views' window
 // texts say what they show ("Text: preview").
 std::string SlotText(HWND main, size_t panel) {
-  std::vector<HWND> slots;
-  EnumChildWindows(main, CollectSlot, reinterpret_cast<LPARAM>(&slots));
-  std::sort(slots.begin(), slots.end(), [](HWND a, HWND b) {
-    RECT ra{}, rb{};
-    GetWindowRect(a, &ra);
-    GetWindowRect(b, &rb);
-    return ra.top < rb.top;
-  });
+  const std::vector<HWND> slots = SlotViews(main);
   if (panel >= slots.size()) return "<no slot>";
   wchar_t text[512] = L"";
   GetWindowTextW(slots[panel], text, 512);

@@ -17,26 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-BOOL CALLBACK CollectSlot(HWND child, LPARAM param) {
-  wchar_t name[32];
-  if (GetClassNameW(child, name, 32) && std::wstring(name) == L"TSlot" && IsWindowVisible(child))
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-  return TRUE;
-}
-
-// Slot view `panel`, counted from the top.
-HWND SlotView(HWND main, size_t panel) {
-  std::vector<HWND> slots;
-  EnumChildWindows(main, CollectSlot, reinterpret_cast<LPARAM>(&slots));
-  std::sort(slots.begin(), slots.end(), [](HWND a, HWND b) {
-    RECT ra{}, rb{};
-    GetWindowRect(a, &ra);
-    GetWindowRect(b, &rb);
-    return ra.top < rb.top;
-  });
-  return panel < slots.size() ? slots[panel] : nullptr;
-}
-
 class Paste : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -84,7 +64,12 @@ TEST_F(Paste, ADoubleClickPastesTheSlot) {
   ASSERT_TRUE(target.edit);
   CopyThree(app);
   Activate(app);
-  HWND alpha = SlotView(app.Window(), 2);
+  HWND alpha = nullptr;
+  for (HWND view : SlotViews(app.Window())) {
+    wchar_t text[64] = L"";
+    GetWindowTextW(view, text, 64);
+    if (std::wstring(text) == L"Text: alpha") alpha = view;
+  }
   ASSERT_TRUE(alpha);
   PostMessageW(alpha, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 20));
   SyncWith(app.Window());
