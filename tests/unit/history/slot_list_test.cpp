@@ -27,6 +27,11 @@ TEST(SlotList, CommandsOnFourSlots) {
     uint64_t slept = 0;
   } cases[] = {
       {"delete", false, [](AppCore& c) { c.commands.DeleteCommand(1); }, {"a", "c", "d"}, ""},
+      {"delete the newest",
+       false,
+       [](AppCore& c) { c.commands.DeleteCommand(2); },
+       {"a", "b", "d"},
+       ""},
       {"Slot 0 is not deleted",
        false,
        [](AppCore& c) { c.commands.DeleteCommand(3); },

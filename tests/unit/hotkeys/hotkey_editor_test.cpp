@@ -111,6 +111,12 @@ TEST_F(HotkeyEditorTest, AddRefusesAHotkeyInUseAndAsksBeforeChanging) {
   EXPECT_EQ(registrar.registered.at(kPaste2), (Combination{8, '2'}));
   EXPECT_EQ(editor.ListRows().back(), "      Paste from slot 2 (Win+2)");
   EXPECT_EQ(Saved(kPaste2), "Win+2");
+  SelectOperation(kHotkeyOperationCount);  // the last row takes part in the check too
+  editor.AddOrChange('5', 3);
+  SelectOperation(kUp);
+  editor.AddOrChange('5', 3);
+  EXPECT_EQ(dialogs.messages.back(),
+            "This hotkey (Win+5) is already used!\r\nPlease, choose other key.");
 
   SelectOperation(kShow);
   editor.AddOrChange('W', 1);
@@ -126,7 +132,7 @@ TEST_F(HotkeyEditorTest, AddRefusesAHotkeyInUseAndAsksBeforeChanging) {
   EXPECT_EQ(Saved(kRandom), "Win+Alt+R");
   SelectRow("[ TEXT ]");
   editor.AddOrChange('K', 4);
-  EXPECT_EQ(saves, 3) << "a header selected: nothing to change";
+  EXPECT_EQ(saves, 4) << "a header selected: nothing to change";
   EXPECT_EQ(dialogs.questions.size(), 2u);
 }
 
