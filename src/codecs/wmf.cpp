@@ -23,9 +23,15 @@ void PutRecord(Bytes& out, uint16_t function, std::initializer_list<uint16_t> pa
   for (uint16_t p : params) PutU16(out, p);
 }
 
-}  // namespace
+// The 22-byte placeable header for the EMF's frame (in twips unless that
+// overflows 16 bits), and the window size in its units.
+struct Placeable {
+  Bytes header;
+  uint16_t width = 0;
+  uint16_t height = 0;
+};
 
-std::optional<Bytes> PlaceableWmfFromEmf(ByteView emf) {
+std::optional<Placeable> PlaceableFor(ByteView emf) {
   auto header = ParseEmfHeader(emf);
   if (!header || emf.size() % 2 != 0 || emf.size() > UINT32_MAX / 2) return std::nullopt;
 
@@ -38,17 +44,37 @@ std::optional<Bytes> PlaceableWmfFromEmf(ByteView emf) {
   auto units = [&](int64_t v) {
     return static_cast<uint16_t>(std::clamp<int64_t>((v * inch + 1270) / 2540, 1, 32767));
   };
-  const uint16_t w = units(wide), h = units(high);
-
-  Bytes out;
+  Placeable p{{}, units(wide), units(high)};
+  Bytes& out = p.header;
   PutU32(out, kPlaceableKey);
   PutU16(out, 0);  // hmf
-  for (uint16_t v : {uint16_t{0}, uint16_t{0}, w, h}) PutU16(out, v);
+  for (uint16_t v : {uint16_t{0}, uint16_t{0}, p.width, p.height}) PutU16(out, v);
   PutU16(out, static_cast<uint16_t>(inch));
   PutU32(out, 0);
   uint16_t check = 0;
   for (size_t i = 0; i < 20; i += 2) check ^= LoadU16(&out[i]);
   PutU16(out, check);
+  return p;
+}
+
+}  // namespace
+
+std::optional<Bytes> PlaceableWmf(ByteView emf, ByteView windowsMetafile) {
+  auto placeable = PlaceableFor(emf);
+  // A Windows metafile starts with its 9-word header: type 1 or 2, size 9.
+  if (!placeable || windowsMetafile.size() < 18 || LoadU16(&windowsMetafile[2]) != 9 ||
+      (LoadU16(&windowsMetafile[0]) != 1 && LoadU16(&windowsMetafile[0]) != 2))
+    return std::nullopt;
+  Bytes out = std::move(placeable->header);
+  PutBytes(out, windowsMetafile);
+  return out;
+}
+
+std::optional<Bytes> PlaceableWmfFromEmf(ByteView emf) {
+  auto placeable = PlaceableFor(emf);
+  if (!placeable) return std::nullopt;
+  const uint16_t w = placeable->width, h = placeable->height;
+  Bytes out = std::move(placeable->header);
 
   const size_t wmfStart = out.size();
   PutU16(out, 1);       // memory metafile

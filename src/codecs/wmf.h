@@ -17,5 +17,9 @@ inline constexpr size_t kEmfChunkBytes = 8192;
 // which Windows keeps an enhanced metafile inside a Windows metafile.
 // nullopt when the bits are not an enhanced metafile.
 std::optional<Bytes> PlaceableWmfFromEmf(ByteView emf);
+// The placeable header for the EMF's frame in front of a Windows metafile
+// converted from it (the system's own conversion). nullopt when either is not
+// what it should be.
+std::optional<Bytes> PlaceableWmf(ByteView emf, ByteView windowsMetafile);
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include "picture_ops/save_picture_file.h"
 
+#include "platform/metafile_renderer.h"
+
 #include <new>
 
 #include "codecs/bmp.h"
@@ -36,7 +38,12 @@ EncodedPicture Encode(ByteView stream, PictWriter writer, MetafileRenderer& rend
     if (writer == PictWriter::Emf) {
       out.bytes.assign(parts.metafile->begin(), parts.metafile->end());
     } else {
-      auto wmf = PlaceableWmfFromEmf(*parts.metafile);
+      // The system's own conversion gives drawing records every reader
+      // understands; without it the EMF travels inside the WMF.
+      std::optional<Bytes> wmf;
+      if (auto records = renderer.ToWindowsMetafile(*parts.metafile))
+        wmf = PlaceableWmf(*parts.metafile, *records);
+      if (!wmf) wmf = PlaceableWmfFromEmf(*parts.metafile);
       if (!wmf) return out;
       out.bytes = std::move(*wmf);
     }

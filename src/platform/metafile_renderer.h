@@ -15,6 +15,10 @@ class MetafileRenderer {
   virtual std::optional<Bitmap32> Render(ByteView emfBits) = 0;
   // Renders the EMF bits stretched onto a new width x height bitmap.
   virtual std::optional<Bitmap32> RenderStretched(ByteView emfBits, int width, int height) = 0;
+  // The EMF converted to Windows metafile records (a memory metafile with its
+  // header), as the system converts them; nullopt where there is no such
+  // conversion.
+  virtual std::optional<Bytes> ToWindowsMetafile(ByteView /*emfBits*/) { return std::nullopt; }
 };
 
 }  // namespace qv

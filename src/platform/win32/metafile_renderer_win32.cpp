@@ -79,4 +79,20 @@ std::optional<Bitmap32> Win32MetafileRenderer::RenderStretched(ByteView emfBits,
   return Draw(metafile.Get(), screen.Get(), width, height, kBackground);
 }
 
+std::optional<Bytes> Win32MetafileRenderer::ToWindowsMetafile(ByteView emfBits) {
+  auto header = ParseEmfHeader(emfBits);
+  if (!header || header->totalBytes > emfBits.size()) return std::nullopt;
+  ScreenDC screen;
+  if (!screen.Get()) return std::nullopt;
+  EnhMetafile metafile(SetEnhMetaFileBits(static_cast<UINT>(emfBits.size()), emfBits.data()));
+  if (!metafile) return std::nullopt;
+  const UINT size = GetWinMetaFileBits(metafile.Get(), 0, nullptr, MM_ANISOTROPIC, screen.Get());
+  if (size == 0) return std::nullopt;
+  Bytes records(size);
+  if (GetWinMetaFileBits(metafile.Get(), size, records.data(), MM_ANISOTROPIC, screen.Get()) !=
+      size)
+    return std::nullopt;
+  return records;
+}
+
 }  // namespace qv::win32

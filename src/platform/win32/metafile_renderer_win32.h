@@ -15,6 +15,7 @@ class Win32MetafileRenderer : public MetafileRenderer {
 
   std::optional<Bitmap32> Render(ByteView emfBits) override;
   std::optional<Bitmap32> RenderStretched(ByteView emfBits, int width, int height) override;
+  std::optional<Bytes> ToWindowsMetafile(ByteView emfBits) override;
 };
 
 }  // namespace qv::win32

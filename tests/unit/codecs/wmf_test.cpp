@@ -73,3 +73,27 @@ TEST(PlaceableWmfFromEmf, RefusesWhatIsNotAnEnhancedMetafile) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(PlaceableWmf, TheSystemsRecordsBehindThePlaceableHeader) {
+  const Bytes emf = MakeTestEmf(200, 100, Bytes(4, 0x5A));
+  Bytes records(18 + 6, 0);
+  records[0] = 1;  // a memory metafile
+  records[2] = 9;  // with its 9-word header
+  records[5] = 3;  // version 3
+  auto wmf = PlaceableWmf(emf, records);
+  ASSERT_TRUE(wmf);
+  const Bytes embedded = *PlaceableWmfFromEmf(emf);
+  EXPECT_EQ(Bytes(wmf->begin(), wmf->begin() + 22), Bytes(embedded.begin(), embedded.begin() + 22))
+      << "the same placeable header";
+  EXPECT_EQ(Bytes(wmf->begin() + 22, wmf->end()), records);
+  records[2] = 8;  // not a metafile header
+  EXPECT_FALSE(PlaceableWmf(emf, records));
+  EXPECT_FALSE(PlaceableWmf(emf, Bytes(10, 0))) << "shorter than a header";
+  EXPECT_FALSE(PlaceableWmf(Bytes(40, 0), Bytes(24, 0))) << "not an enhanced metafile";
+}
+
+}  // namespace
+}  // namespace qv

@@ -54,6 +54,15 @@ TEST(Win32MetafileRenderer, DrawsTheMetafileAtItsSize) {
   EXPECT_EQ(blue->at(30, 30), 0x000000FFu);
 }
 
+TEST(Win32MetafileRenderer, ConvertsToWindowsMetafileRecords) {
+  win32::Win32MetafileRenderer renderer;
+  auto records = renderer.ToWindowsMetafile(RecordPicture(RGB(255, 0, 0)));
+  ASSERT_TRUE(records);
+  ASSERT_GE(records->size(), 18u);
+  EXPECT_EQ(LoadU16(&(*records)[2]), 9) << "a Windows metafile header";
+  EXPECT_FALSE(renderer.ToWindowsMetafile(Bytes(40, 0)));
+}
+
 TEST(Win32MetafileRenderer, RefusesUnusableMetafiles) {
   win32::Win32MetafileRenderer renderer;
   const Bytes good = RecordPicture(RGB(255, 0, 0));
