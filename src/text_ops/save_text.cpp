@@ -32,10 +32,6 @@ SaveTextTarget SaveTextName(std::string_view chosen, int32_t filterIndex, bool h
   return target;
 }
 
-std::string OverwriteQuestion(std::string_view fileName) {
-  return std::string(fileName) + " already exists.\nDo you want to replace it?";
-}
-
 Bytes SaveTextContent(const TClipRec& rec, SavedText content, const PreviewSettings& settings) {
   SnapshotView snapshot(rec);
   const SlotStreamView& view = snapshot.Parsed();

@@ -38,9 +38,6 @@ struct SaveTextTarget {
 // unless the name ends in it. The content follows the final extension.
 SaveTextTarget SaveTextName(std::string_view chosen, int32_t filterIndex, bool hasRichText);
 
-// The question to ask, Yes or No, before replacing an existing file.
-std::string OverwriteQuestion(std::string_view fileName);
-
 // The bytes of the file, written as they are (no byte order mark). Plain: the
 // slot's CF_TEXT (ANSI code page), else the plain text of its rich text, else
 // its file-list text. Rich: the slot's rich-text format as stored.

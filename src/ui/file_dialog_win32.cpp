@@ -3,6 +3,7 @@
 #include <string>
 
 #include "util/codepage.h"
+#include "util/file_extension.h"
 #include "util/file_io.h"
 
 namespace qv::win32 {
@@ -29,10 +30,10 @@ std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view fi
 
 bool ConfirmReplace(HWND owner, const std::filesystem::path& file) {
   if (!FileExists(file)) return true;
-  const std::wstring question =
-      file.filename().wstring() + L" already exists.\nDo you want to replace it?";
-  return MessageBoxW(owner, question.c_str(), L"Confirm Save As", MB_YESNO | MB_ICONWARNING) ==
-         IDYES;
+  const std::u16string question =
+      Utf8ToUtf16(OverwriteQuestion(Utf16ToUtf8(file.filename().u16string())));
+  return MessageBoxW(owner, reinterpret_cast<const wchar_t*>(question.c_str()), L"Confirm Save As",
+                     MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 }  // namespace qv::win32

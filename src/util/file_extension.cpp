@@ -11,4 +11,8 @@ std::string LowerExtension(std::string_view fileName) {
   return ext;
 }
 
+std::string OverwriteQuestion(std::string_view fileName) {
+  return std::string(fileName) + " already exists.\nDo you want to replace it?";
+}
+
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "codecs/bmp.h"
+#include "rtf/rtf_tokenizer.h"
 #include "util/codepage.h"
 #include "util/le_io.h"
 
@@ -92,6 +93,16 @@ size_t TempFolder::FileCount() const {
 
 void PatchU32(Bytes& bytes, size_t at, uint32_t value) {
   for (size_t i = 0; i < 4; ++i) bytes.at(at + i) = static_cast<uint8_t>(value >> (8 * i));
+}
+
+bool BalancedGroups(std::string_view rtf) {
+  RtfTokenizer tokens(rtf);
+  int64_t depth = 0;
+  for (RtfToken t = tokens.Next(); t.kind != RtfTokenKind::kEnd; t = tokens.Next()) {
+    if (t.kind == RtfTokenKind::kGroupStart) ++depth;
+    if (t.kind == RtfTokenKind::kGroupEnd && --depth < 0) return false;
+  }
+  return depth == 0;
 }
 
 }  // namespace qv::test

@@ -3,6 +3,7 @@
 // (clipboard text, file lists, pictures, slot streams) and a temporary folder.
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codecs/bitmap32.h"
@@ -13,6 +14,8 @@ namespace qv::test {
 
 // CF_TEXT: the characters and a NUL.
 Bytes Ansi(const std::string& s);
+// RTF groups open and close in order and every one opened is closed.
+bool BalancedGroups(std::string_view rtf);
 // CF_UNICODETEXT: UTF-16LE and a NUL.
 Bytes Wide(std::u16string_view s);
 

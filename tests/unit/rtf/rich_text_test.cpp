@@ -6,21 +6,11 @@
 #include <string>
 
 #include "rtf/rtf_tokenizer.h"
+#include "test_support.h"
 #include "util/codepage.h"
 
 namespace qv {
 namespace {
-
-// Groups open and close in order and every one opened is closed.
-bool IsBalanced(std::string_view rtf) {
-  RtfTokenizer tokens(rtf);
-  int64_t depth = 0;
-  for (RtfToken t = tokens.Next(); t.kind != RtfTokenKind::kEnd; t = tokens.Next()) {
-    if (t.kind == RtfTokenKind::kGroupStart) ++depth;
-    if (t.kind == RtfTokenKind::kGroupEnd && --depth < 0) return false;
-  }
-  return depth == 0;
-}
 
 std::u16string Plain(std::string_view rtf) {
   return RtfToPlainText(rtf);
@@ -103,7 +93,7 @@ TEST(RtfMalformedInput, DeepNestingCostsNoRecursionNorState) {
   EXPECT_EQ(Plain(deep), u"deep");
   std::string open = "{\\rtf1 " + std::string(depth, '{') + "deep";
   std::string cut = TruncateRtf(open, 2);
-  EXPECT_TRUE(IsBalanced(cut));
+  EXPECT_TRUE(test::BalancedGroups(cut));
   EXPECT_EQ(Plain(cut), u"de");
 }
 
@@ -123,7 +113,7 @@ TEST(RtfMalformedInput, RandomBytesNeverBreakTheInvariants) {
     std::u16string plain = Plain(std::string_view(exact.data(), exact.size()));
     size_t limit = next() % 12;
     std::string cut = TruncateRtf(doc, limit);
-    ASSERT_TRUE(IsBalanced(cut)) << doc;
+    ASSERT_TRUE(test::BalancedGroups(cut)) << doc;
     std::u16string expected = plain.substr(0, limit);
     if (expected.ends_with(u'\r') && plain.substr(limit).starts_with(u'\n')) expected.pop_back();
     ASSERT_EQ(Plain(cut), expected) << doc;
@@ -148,7 +138,7 @@ TEST(PlainTextToRtf, SetsTheFontAndEscapes) {
   TextFont font{"Courier New", 12, 0x00030201, true, false, true, false};
   std::string rtf = PlainTextToRtf("a{b}\\ € 😀", font);
   EXPECT_TRUE(LooksLikeRtf(rtf));
-  EXPECT_TRUE(IsBalanced(rtf));
+  EXPECT_TRUE(test::BalancedGroups(rtf));
   EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset1 Courier New;}}"), std::string::npos) << rtf;
   EXPECT_NE(rtf.find("{\\colortbl ;\\red1\\green2\\blue3;}"), std::string::npos) << rtf;
   EXPECT_NE(rtf.find("\\f0\\cf1\\fs24\\b\\ul a\\{b\\}\\\\ \\u8364? \\u-10179?\\u-8704?}"),

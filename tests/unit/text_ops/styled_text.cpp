@@ -96,14 +96,4 @@ std::vector<StyledChar> StylesOnly(std::vector<StyledChar> chars) {
   return chars;
 }
 
-bool BalancedGroups(std::string_view rtf) {
-  RtfTokenizer tokens(rtf);
-  int64_t depth = 0;
-  for (RtfToken t = tokens.Next(); t.kind != RtfTokenKind::kEnd; t = tokens.Next()) {
-    if (t.kind == RtfTokenKind::kGroupStart) ++depth;
-    if (t.kind == RtfTokenKind::kGroupEnd && --depth < 0) return false;
-  }
-  return depth == 0;
-}
-
 }  // namespace qv::test

@@ -20,7 +20,5 @@ struct StyledChar {
 std::vector<StyledChar> StyledText(std::string_view rtf);
 // The styles alone, characters blanked, for comparing formatting across case changes.
 std::vector<StyledChar> StylesOnly(std::vector<StyledChar> chars);
-// True when every '{' has its '}' and none closes early.
-bool BalancedGroups(std::string_view rtf);
 
 }  // namespace qv::test
