@@ -1,6 +1,7 @@
 #pragma once
 // Little-endian serialisation, field by field. Readers never read past the end
 // of their data: every read reports whether the bytes were there.
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -23,19 +24,27 @@ inline void PutBytes(Bytes& out, ByteView bytes) {
   out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
+// One unaligned move each on a little-endian machine (the byte-by-byte form
+// is not always merged by the compiler, and pixel loops pay for it).
 inline uint16_t LoadU16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+  uint16_t v;
+  std::memcpy(&v, p, 2);
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap16(v);
+  return v;
 }
 inline uint32_t LoadU32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  uint32_t v;
+  std::memcpy(&v, p, 4);
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
+  return v;
 }
 inline void StoreU32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
+  std::memcpy(p, &v, 4);
 }
 inline void StoreU16(uint8_t* p, uint16_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap16(v);
+  std::memcpy(p, &v, 2);
 }
 
 // Sequential reader over a byte view. A failed read leaves the position unchanged.
