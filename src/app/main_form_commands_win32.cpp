@@ -123,7 +123,9 @@ void TMainForm::UpdateToolTips() {
 }
 
 void TMainForm::ClickLoadButton() {
-  PopupButtonMenu(*toolButtons_[kLoad], SlotSetMenu());
+  std::vector<std::string> names;
+  for (const SetEntry& set : core_->sets.SetList) names.push_back(AnsiToUtf8(set.Name));
+  PopupButtonMenu(*toolButtons_[kLoad], SlotSetMenu(names));
 }
 
 void TMainForm::PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu) {
@@ -271,6 +273,12 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdLoadSlot:
       LoadSlotCommand();
       return;
+    case kCmdSaveSet:
+      if (saveSetForm_) saveSetForm_->ShowModal(hwnd_);
+      return;
+    case kCmdSetsManager:
+      if (loadSetForm_) loadSetForm_->ShowModal(hwnd_);
+      return;
     case kCmdPlace1:
     case kCmdPlace2:
     case kCmdPlace3:
@@ -296,7 +304,9 @@ void TMainForm::OnCommand(uint16_t id) {
       RedrawIfVisible();
       return;
     default:
-      if (id >= kCmdTextConversion0 && id < kCmdTextConversion0 + 6)
+      if (id >= kCmdLoadSet0 && id < kCmdLoadSet0 + kMaxSetMenuItems)
+        SetsMenuClick(id - kCmdLoadSet0);
+      else if (id >= kCmdTextConversion0 && id < kCmdTextConversion0 + 6)
         TextConversionCommand(id - kCmdTextConversion0);
       else if (id >= kCmdPictureTransform0 && id < kCmdPictureTransform0 + 6)
         PictureCommand(id - kCmdPictureTransform0);

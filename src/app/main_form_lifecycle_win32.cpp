@@ -66,6 +66,7 @@ void TMainForm::FormCreate() {
       hwnd_, o.pictureSize,
       RGB(o.background & 0xFF, (o.background >> 8) & 0xFF, (o.background >> 16) & 0xFF));
   ApplyViewerOpacity();
+  CreateSetForms();
   // 8. The tray icon.
   ShowTrayIcon();
   {
@@ -90,7 +91,7 @@ void TMainForm::FormCreate() {
   SelectedPanel = -1;
   StartIconTimer();
   ApplyLanguage();
-  BuildSetsMenu();
+  CreateSetMenu();
 }
 
 void TMainForm::FinishStartup() {

@@ -12,6 +12,7 @@
 #include "platform/win32/system_win32.h"
 #include "tray/cool_tray_icon_win32.h"
 #include "ui/pict_form_win32.h"
+#include "ui/set_forms_win32.h"
 #include "ui/popup_menu_win32.h"
 #include "ui/slot_view_win32.h"
 #include "ui/text_form_win32.h"
@@ -77,7 +78,6 @@ class TMainForm {
   void CreateTrayTimers() {}
   void StartIconTimer() {}
   void ApplyLanguage() {}
-  void BuildSetsMenu() {}
   void CreateSettingsDialog() {}
   void SetTrayHintMode() {}
   void ReleaseTimers() {}
@@ -154,6 +154,13 @@ class TMainForm {
   void EnableTrayIcon();
   void CoolTrayMouseDown(TrayButton button);
 
+  // Sets (main_form_sets_win32.cpp).
+  void CreateSetForms();
+  // The set list again, for the sets menu that fbLoad opens.
+  void CreateSetMenu();
+  void SetsMenuClick(size_t index);
+  SetFormHost MakeSetFormHost();
+
   // Commands (main_form_commands_win32.cpp).
   void OnCommand(uint16_t id);
   void CreateToolbar();
@@ -198,6 +205,8 @@ class TMainForm {
   win32::UniqueMenu pmTray;
   std::unique_ptr<TTextForm> textForm_;
   std::unique_ptr<TPictForm> pictForm_;
+  std::unique_ptr<TSaveSetForm> saveSetForm_;
+  std::unique_ptr<TLoadSetForm> loadSetForm_;
   HWND tooltip_ = nullptr;
 
   // Window state.

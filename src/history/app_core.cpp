@@ -16,7 +16,9 @@ AppCore::AppCore(const Platform& platform, AppFolders appFolders)
       capture(platform.clipboard),
       list(work, clip),
       monitor(list, capture, clip, attributes, options, copySound),
-      commands(list, capture, clip) {}
+      commands(list, capture, clip),
+      sets(folders.SetsFolder, platform.system, files),
+      setCommands(list, capture, clip, attributes, monitor, sets) {}
 
 std::optional<std::string> AppCore::PrepareFoldersAndOptions() {
   EnsureAppFolders(folders);

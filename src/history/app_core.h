@@ -11,12 +11,15 @@
 #include "history/clip_monitor.h"
 #include "history/copy_sound.h"
 #include "history/options_reload.h"
+#include "history/set_commands.h"
 #include "history/slot_commands.h"
 #include "history/slot_list.h"
 #include "settings/options.h"
 #include "snapshot/clip_context.h"
 #include "store/folders.h"
+#include "store/set_store.h"
 #include "store/work_folder.h"
+#include "util/file_io.h"
 
 namespace qv {
 
@@ -47,6 +50,9 @@ class AppCore {
   SlotList list;
   ClipMonitor monitor;
   SlotCommands commands;
+  FileWriter files;
+  SetStore sets;
+  SetCommands setCommands;
 
   // Creates the folders and reads the options. Returns the message to show
   // when the options file could not be written.

@@ -41,9 +41,6 @@ class WorkFolder {
 
  private:
   bool IsPreserved(const std::filesystem::path& file) const;
-  std::optional<TClipRec> LoadSlot(const std::filesystem::path& dataPath,
-                                   const std::filesystem::path& attributesPath,
-                                   const ClipContext& clip, AttributeContext& attributes);
 
   std::filesystem::path folder_;
   SystemServices& system_;

@@ -34,6 +34,8 @@ enum CommandId : uint16_t {
   kCmdLoadSlot = 1200,
   kCmdSaveSet,
   kCmdSetsManager,
+  kCmdLoadSetMenu,  // the submenu of sets
+  kCmdNoSet,        // "<NO SETS>"
 
   // Settings and help.
   kCmdSettings = 1300,
@@ -58,7 +60,11 @@ enum CommandId : uint16_t {
   // left, right, 180 degrees, vertical, horizontal, inverted colours).
   kCmdTextConversion0 = 1600,
   kCmdPictureTransform0 = 1610,
+
+  // Loads the set of this index in the set list (+ 0 .. kMaxSetMenuItems - 1).
+  kCmdLoadSet0 = 2000,
 };
+inline constexpr uint16_t kMaxSetMenuItems = 10000;
 
 // The window class of the main window.
 inline constexpr wchar_t kMainWindowClass[] = L"TMainForm";

@@ -1,5 +1,7 @@
 #include "ui/menu_model.h"
 
+#include <algorithm>
+
 #include "ui/command_ids.h"
 #include "settings/options.h"
 
@@ -87,10 +89,19 @@ Menu SlotMenu(const SlotMenuItems& shown) {
                {Item(kCmdDeleteSlot, "&Delete slot\tDel")}});
 }
 
-Menu SlotSetMenu() {
+Menu SlotSetMenu(const std::vector<std::string>& setNames) {
+  MenuItem load = Item(kCmdLoadSetMenu, "L&oad a slots set");
+  const size_t shown = std::min<size_t>(setNames.size(), kMaxSetMenuItems);
+  for (size_t i = 0; i < shown; ++i) {
+    // A set's name is shown as typed: "&" is no accelerator there.
+    std::string caption;
+    for (char c : setNames[i]) caption += c == '&' ? std::string("&&") : std::string(1, c);
+    load.submenu.push_back(Item(static_cast<uint16_t>(kCmdLoadSet0 + i), caption.c_str()));
+  }
+  if (load.submenu.empty()) load.submenu.push_back(Item(kCmdNoSet, "<NO SETS>", false));
   return Join({{Item(kCmdLoadSlot, "&Load a slot...")},
-               {Item(kCmdSaveSet, "&Save a slots set...", false),
-                Item(kCmdSetsManager, "Sets &manager...", false)}});
+               {load, Item(kCmdSaveSet, "&Save a slots set..."),
+                Item(kCmdSetsManager, "Sets &manager...")}});
 }
 
 Menu TransparencyMenu(int percent) {

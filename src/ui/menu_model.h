@@ -28,10 +28,12 @@ using Menu = std::vector<MenuItem>;
 // Commands whose subsystems are not built yet are present and disabled.
 Menu ClipboardMenu(const SlotMenuItems& shown);  // pmClipboard, for Slot 0
 Menu SlotMenu(const SlotMenuItems& shown);       // pmSlot, for a saved slot
-Menu SlotSetMenu();                              // pmSlotSet
-Menu TransparencyMenu(int percent);              // pmTransp, the current value checked
-Menu ParamMenu();                                // pmParam
-Menu FastMenu(const Options& options);           // pmFast
-Menu TrayMenu();                                 // pmTray
+// pmSlotSet with one item per set under "L&oad a slots set" (miLoadSet), in
+// the order given (names in UTF-8), or the disabled "<NO SETS>" (miNoSet).
+Menu SlotSetMenu(const std::vector<std::string>& setNames);
+Menu TransparencyMenu(int percent);     // pmTransp, the current value checked
+Menu ParamMenu();                       // pmParam
+Menu FastMenu(const Options& options);  // pmFast
+Menu TrayMenu();                        // pmTray
 
 }  // namespace qv

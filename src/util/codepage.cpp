@@ -165,4 +165,10 @@ std::string CharsFromBytes(ByteView bytes) {
   return std::string(reinterpret_cast<const char*>(bytes.data()), n);
 }
 
+std::optional<std::string> Utf16ToAnsiExactly(std::u16string_view text) {
+  std::string ansi = Utf16ToAnsi(text);
+  if (AnsiToUtf16(ansi) != text) return std::nullopt;
+  return ansi;
+}
+
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 // Text encodings at the edges of the core. Inside, text is UTF-8; the clipboard
 // and the fixed byte fields of the files use UTF-16 or the ANSI code page.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ void InstallAnsiCodePage(const AnsiCodePage& codePage);
 char16_t Cp1252Char(uint8_t byte);
 
 std::string Utf16ToAnsi(std::u16string_view text);
+// The text in the ANSI code page, or nullopt when a character has no place there.
+std::optional<std::string> Utf16ToAnsiExactly(std::u16string_view text);
 std::u16string AnsiToUtf16(std::string_view text);
 std::string AnsiToUtf8(std::string_view text);
 std::string Utf8ToAnsi(std::string_view text);

@@ -74,4 +74,14 @@ bool RemoveFile(const fs::path& path) {
   return fs::remove(path, ec);
 }
 
+bool FileWriter::Copy(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+bool FileWriter::MakeFolder(const fs::path& path) {
+  std::error_code ec;
+  return fs::create_directory(path, ec) && !ec;
+}
+
 }  // namespace qv

@@ -31,4 +31,19 @@ bool ReplaceFileAtomically(const fs::path& path, ByteView bytes);
 bool FileExists(const fs::path& path);
 bool RemoveFile(const fs::path& path);
 
+// The writes of a save that must happen whole or not at all. The default
+// writes to disk; tests derive from it to make any one write fail.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual bool Write(const fs::path& path, ByteView bytes) { return WriteWholeFile(path, bytes); }
+  virtual bool Replace(const fs::path& path, ByteView bytes) {
+    return ReplaceFileAtomically(path, bytes);
+  }
+  // Overwrites an existing target.
+  virtual bool Copy(const fs::path& from, const fs::path& to);
+  // False when the folder exists already or cannot be made.
+  virtual bool MakeFolder(const fs::path& path);
+};
+
 }  // namespace qv

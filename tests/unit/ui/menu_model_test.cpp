@@ -86,9 +86,16 @@ TEST(MenuModel, TrayMenuOrderAndQuickSettingsChecks) {
   for (const MenuItem& item : fast)
     EXPECT_EQ(item.radio, item.id >= kCmdPlace1 && item.id <= kCmdPlace3) << item.caption;
   // Commands not built yet are shown disabled.
-  for (const Menu& menu : {SlotSetMenu(), ParamMenu()})
-    for (const MenuItem& item : menu)
-      EXPECT_EQ(item.enabled, item.IsSeparator() || item.id == kCmdLoadSlot) << item.caption;
+  for (const MenuItem& item : ParamMenu()) EXPECT_FALSE(item.enabled) << item.caption;
+  // The sets, in list order, or the disabled placeholder.
+  auto sets = [](const std::vector<std::string>& names) { return SlotSetMenu(names)[2].submenu; };
+  ASSERT_EQ(sets({}).size(), 1u);
+  EXPECT_EQ(sets({})[0].caption, "<NO SETS>");
+  EXPECT_FALSE(sets({})[0].enabled);
+  const Menu two = sets({"R&D", "b"});
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_EQ(two[0].caption, "R&&D");
+  EXPECT_EQ(two[1].id, kCmdLoadSet0 + 1);
   Menu transparency = TransparencyMenu(30);
   ASSERT_EQ(transparency.size(), 10u);
   for (size_t i = 0; i < transparency.size(); ++i) EXPECT_EQ(transparency[i].checked, i == 3);

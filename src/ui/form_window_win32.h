@@ -1,0 +1,76 @@
+#pragma once
+// A dialog window built from controls at run time: shown modally over its
+// owner with its own message loop, keyboard navigation between its controls,
+// Esc to close and F1 for help. Its controls are listed by component name in
+// creation order, which is how the translated texts find them.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/window_handles_win32.h"
+
+namespace qv::win32 {
+
+struct NamedControl {
+  std::string name;  // "btSave", "edName", ...; the window itself is named "...Form"
+  HWND hwnd;
+};
+
+class TFormWindow {
+ public:
+  virtual ~TFormWindow() = default;
+  TFormWindow(const TFormWindow&) = delete;
+  TFormWindow& operator=(const TFormWindow&) = delete;
+
+  // Shows the window centred over the owner (or the screen) and returns when
+  // it is closed. The owner is disabled meanwhile.
+  void ShowModal(HWND owner);
+  // Closes the window when CanClose agrees.
+  void Close();
+  bool Showing() const { return showing_; }
+  HWND Handle() const { return window_.Get(); }
+  // The window first, then its controls in creation order.
+  const std::vector<NamedControl>& Components() const { return components_; }
+  HWND Control(int id) const { return GetDlgItem(window_.Get(), id); }
+
+ protected:
+  TFormWindow() = default;
+  // Creates the hidden window with a client area of width x height.
+  bool CreateForm(const char* name, const wchar_t* caption, int width, int height);
+  HWND AddControl(const char* name, const wchar_t* className, const wchar_t* text, DWORD style,
+                  int x, int y, int width, int height, int id, DWORD exStyle = 0);
+  HWND AddLabel(const char* name, const wchar_t* text, int x, int y, int width, int height,
+                int id = -1);
+  HWND AddButton(const char* name, const wchar_t* text, int x, int y, int id,
+                 bool isDefault = false);
+  HWND AddEdit(const char* name, int x, int y, int width, int height, int id, bool multiLine);
+
+  // The control's text, and a new one.
+  std::u16string Text(int id) const;
+  void SetText(int id, std::u16string_view text);
+  void Enable(int id, bool enabled);
+  void Show(int id, bool shown);
+
+  virtual void OnShow() {}
+  virtual void OnCommand(int id, int notification) = 0;
+  // Esc closes; F1 asks for help; others go to the controls.
+  virtual void OnHelp() {}
+  virtual bool CanClose() { return true; }
+  virtual void OnClose() {}
+  // The default button, run by Enter outside a multi-line edit.
+  int defaultButton_ = 0;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // True when the key was the form's own (Esc, F1, Enter for the default button).
+  bool FormKey(const MSG& msg);
+
+  Window window_;
+  GdiFont font_;
+  std::vector<NamedControl> components_;
+  bool showing_ = false;
+};
+
+}  // namespace qv::win32
