@@ -105,4 +105,9 @@ bool BalancedGroups(std::string_view rtf) {
   return depth == 0;
 }
 
+Bytes Patched(Bytes bytes, size_t at, uint32_t value) {
+  PatchU32(bytes, at, value);
+  return bytes;
+}
+
 }  // namespace qv::test

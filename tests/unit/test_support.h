@@ -69,4 +69,7 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// The bytes with a little-endian field overwritten (PatchU32 on a copy).
+Bytes Patched(Bytes bytes, size_t at, uint32_t value);
+
 }  // namespace qv::test

@@ -1,0 +1,357 @@
+// Captures, the user's commands, the work folder between runs, .slot files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "attributes/previews.h"
+#include "rtf/rich_text.h"
+#include "sim_fixture.h"
+#include "store/slot_file.h"
+#include "store/slot_folder.h"
+#include "util/file_io.h"
+#include "util/le_io.h"
+
+namespace qv {
+namespace {
+
+using namespace test;
+namespace fs = std::filesystem;
+
+// The slots, oldest first, as one string of one-letter texts ("-": empty).
+std::string Slots(const ModelFixture& f) {
+  std::string out;
+  for (const std::string& text : f.Texts()) out += text;
+  return out;
+}
+
+// One step per word. Another program: +T copies T, e empties the clipboard,
+// !N holds it through our next N opens; ? is a change notice. The user: dN
+// delete, c clear, sN swap, pN put on the clipboard, uN/vN move up/down, b/n
+// previous/next. Options: N nodouble, #N count, D all on disk, M none, o the
+// defaults; P applies the disk policy. x exits storing the slots, r starts.
+void Play(ModelFixture& f, const std::string& script) {
+  Options o = f.core->options;
+  std::istringstream words(script);
+  for (std::string w; words >> w;) {
+    const char op = w.size() > 1 && w[1] >= '0' && w[1] <= '9' ? w[0] : 0;
+    const int n = op ? std::stoi(w.substr(1)) : 0;
+    if (w[0] == '+') f.Copy(w.substr(1));
+    if (w == "e") f.clipboard.ClearByOther();
+    if (op == '!') f.clipboard.refuseOpens = n;
+    if (w == "?") f.core->monitor.InformClipboardChange();
+    if (op == '#') o.count = static_cast<uint16_t>(n);
+    if (w == "N") o.nodouble = true;
+    if (w == "D") o.maxsize = 0;
+    if (w == "M") o.write2disk = false;
+    if (w == "o") o = Options{};
+    EXPECT_FALSE(w == "x" && f.core->SaveWorkSlots());
+    if (w == "r") f.StartAndLoad(o);
+    f.core->options = o;
+    f.core->ApplyOptionsToContext();
+    if (w == "P") f.core->ApplyDiskPolicy();
+    if (op == 'd') f.core->commands.DeleteCommand(n);
+    if (w == "c") f.core->commands.ClearCommand();
+    if (op == 's') f.core->commands.SwapCommand(n);
+    if (op == 'p') f.core->commands.PutSlotOnClipboard(n);
+    if (op == 'u') f.core->commands.MoveUpCommand(n);
+    if (op == 'v') f.core->commands.MoveDownCommand(n);
+    if (w == "b") f.core->commands.PreviousCommand();
+    if (w == "n") f.core->commands.NextCommand();
+  }
+}
+
+// The slots a scenario leaves, and the clipboard and the time waited when given.
+TEST(History, Scenarios) {
+  const struct {
+    const char* script;
+    const char* slots;
+    const char* clipboard = nullptr;
+    uint64_t slept = 0;
+  } cases[] = {
+      // Captures.
+      {"+a +b +c ?", "abc"},     // a repeated notice of one change adds nothing
+      {"N +A +A +B +A", "ABA"},  // nodouble compares with the previous slot only
+      {"+A +A", "AA"},
+      {"+t e e ?", "t-"},              // emptying makes an empty Slot 0 once
+      {"+t e +n", "tn"},               // the empty Slot 0 is reused
+      {"N +s e +s", "s"},              // equal content after an empty clipboard
+      {"#1 +a +b +c +d", "cd"},        // trimmed to count plus one
+      {"!7 +a !8 +b", "a", "b", 350},  // retried while busy; never an invented empty slot
+      {"!7 +a !8 +b ?", "ab"},         // the next notice finds it free
+      // The user's commands on a, b, c, d.
+      {"+a +b +c +d d1", "acd"},
+      {"+a +b +c +d d2", "abd"},
+      {"+a +b +c +d d3", "abcd"},  // Slot 0 is not deleted
+      {"+a +b +c +d c c", "d"},
+      {"+a +b +c +d c b n u0 v0 d0 s0", "d", "d"},  // one slot: nothing moves
+      {"+a +b +c +d s0 ?", "dbca", "a", 150},       // a late notice of the program's own write
+      {"+a +b +c +d e s1", "abcdb", "b"},           // swap with an empty Slot 0 duplicates
+      {"+a +b +c +d p1", "abcdb", "b"},             // comes back as a new Slot 0
+      {"+a +b +c +d u0", "bacd"},
+      {"+a +b +c +d u0 u2", "badc", "c"},
+      {"+a +b +c +d u0 u2 u3", "cadb", "b", 200},  // Slot 0 wraps round to the oldest place
+      {"+a +b +c +d e u3", "abcd", "d"},
+      {"+a +b +c +d v3", "abdc", "c"},
+      {"+a +b +c +d v3 v2", "adbc", "c"},
+      {"+a +b +c +d v3 v2 v0", "cdba", "a"},  // the oldest wraps round to Slot 0
+      {"+a +b +c +d e v0", "bcda", "a"},
+      {"+a +b +c +d b", "dabc", "c"},
+      {"+a +b +c +d b n", "abcd", "d"},
+      {"+a +b +c +d e n", "bcda"},
+      {"+a +b +c +d e n e b", "bcda", "a"},
+      {"+a +b +c +d d4 u4 v4 s4 p4 e s5", "abcd-"},  // indices past the end
+      // The next start after an exit that stored a, b, c.
+      {"+a +b +c x r", "abcc", "c"},       // the clipboard is captured again
+      {"+a +b +c x N r", "abc", "c"},      // unless it equals the last slot
+      {"+a +b +c x e r +d", "abcd", "d"},  // Slot 0 is put back on an empty clipboard
+      {"+a +b +c e x r", "abc", "c"},      // an empty Slot 0 is not stored
+      {"+a +b +c x e #1 r", "bc", "c"},
+      {"+a +b +c x e #2 r", "abc", "c"},
+      {"+a +b +c e x D #2 r +d +e +f d0 e o r", "abc"},  // a kill loses nothing stored
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    ModelFixture f;
+    Play(f, c.script);
+    EXPECT_EQ(Slots(f), c.slots);
+    EXPECT_EQ(f.ClipboardText(), c.clipboard ? c.clipboard : f.ClipboardText());
+    EXPECT_EQ(f.system.slept, c.slept ? c.slept : f.system.slept);
+  }
+}
+
+// Copies marked private, and captures that fail half-way (out of memory, a
+// renderer that throws), leave the history as it was; monitoring goes on.
+TEST(ClipMonitor, WhatLeavesTheHistoryAlone) {
+  ModelFixture f;
+  for (const char* marker :
+       {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"})
+    f.clipboard.SetByOther({{CF_TEXT, Ansi("s")}, {f.clipboard.RegisterFormat(marker), Bytes{1}}});
+  const uint32_t history = f.clipboard.RegisterFormat("CanIncludeInClipboardHistory");
+  f.clipboard.SetByOther({{CF_TEXT, Ansi("s")}, {history, Bytes{0, 0, 0, 0}}});
+  f.clipboard.SetByOther({{CF_TEXT, Ansi("k")}, {history, Bytes{1, 0, 0, 0}}});
+  f.clipboard.outOfMemory = true;
+  Play(f, "+x");
+  EXPECT_FALSE(f.clipboard.IsOpen());
+  f.clipboard.outOfMemory = false;
+  f.renderer.fails = true;
+  EXPECT_ANY_THROW(f.clipboard.SetByOther({{CF_ENHMETAFILE, MakeTestEmf(8, 8, {})}}));
+  EXPECT_FALSE(f.core->capture.IgnoreClipboardChange);
+  f.renderer.fails = false;
+  Play(f, "+n");
+  EXPECT_EQ(Slots(f), "kn");
+}
+
+TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
+  ModelFixture f;
+  int closes = 0, opens = 0;
+  f.clipboard.afterClose = [&] {
+    // A copy right after our capture read the clipboard, its notice ignored.
+    if (++closes == 2) Play(f, "+d");
+  };
+  Play(f, "+t");
+  f.clipboard.afterClose = nullptr;
+  f.clipboard.beforeOpen = [&] {
+    if (++opens == 2) Play(f, "+r");  // between the first look and the capture
+  };
+  Play(f, "+o");
+  f.clipboard.beforeOpen = nullptr;
+  EXPECT_EQ(Slots(f), "tdr") << "content replaced before it was read is captured once";
+}
+
+TEST(ClipMonitor, CopySoundAndActionsForNewCopiesOnly) {
+  ModelFixture f;
+  ASSERT_TRUE(WriteWholeFile(f.root / "copy.wav", Bytes(44, 1)));
+  f.core->options.playsound = true;
+  f.core->options.sound = (f.root / "copy.wav").string();
+  f.core->LoadCopySound();
+  std::vector<size_t> actions;
+  f.core->monitor.onNewSlotActions = [&](size_t i) { actions.push_back(i); };
+  Play(f, "+a p0");  // the program's own write comes back silently
+  f.clipboard.onChange = nullptr;
+  Play(f, "p0");
+  f.clipboard.onChange = [&f] { f.core->monitor.InformClipboardChange(); };
+  f.core->monitor.InformClipboardChange();  // a late notice of a put is captured silently
+  EXPECT_FALSE(f.core->commands.LoadSlotFile(f.Write("a.slot", CaptureClipboard(f.clipboard))));
+  Play(f, "N +a e");  // a repeat is no new slot
+  f.clipboard.onChange = nullptr;
+  Play(f, "+s");
+  f.core->monitor.MultipleClip(true);  // as at start-up: no sound, no actions
+  EXPECT_EQ(Slots(f), "aaaas");
+  EXPECT_EQ(f.sound.played.size(), 1u);
+  EXPECT_EQ(actions, (std::vector<size_t>{0, 1, 2, 3}));
+  // Reloading drops the program's reference; the player keeps its own.
+  f.core->options.sound = (f.root / "missing.wav").string();
+  f.core->LoadCopySound();
+  EXPECT_FALSE(f.core->copySound.Loaded());
+  EXPECT_EQ(f.sound.played[0]->size(), 44u);
+}
+
+// A menu command finds its record after captures moved it, or finds it gone.
+// Records on disk keep their file when moved and lose it when dropped.
+TEST(SlotList, RecordsKeepTheirSerialAndTheirFile) {
+  ModelFixture f;
+  Play(f, "D +a +b +c +d");
+  SlotList& list = f.core->list;
+  std::vector<fs::path> files;
+  for (const auto& rec : list.Slots) files.push_back(rec.FileName);
+  auto remaining = [&] { return std::count_if(files.begin(), files.end(), FileExists); };
+  const uint64_t a = list.Slots[0].Serial, b = list.Slots[1].Serial;
+  Play(f, "#3 +e");
+  EXPECT_EQ(list.IndexOfSerial(b), 0u);
+  EXPECT_EQ(list.IndexOfSerial(a), std::nullopt);
+  EXPECT_EQ(remaining(), 3);
+  Play(f, "s0");
+  EXPECT_EQ(list.IndexOfSerial(b), 3u);
+  Play(f, "u1 b d0");
+  EXPECT_EQ(Slots(f), "edc");
+  EXPECT_EQ(remaining(), 2);
+  EXPECT_TRUE(!list.TrimSlots(1) && !list.TrimSlots(3) && list.TrimSlots(2));  // 2 at least
+  EXPECT_EQ(Slots(f), "dc");
+  SlotList::SetSlotCount(list.Slots, 4);
+  EXPECT_EQ(Slots(f), "dc--");
+  SlotList::SetSlotCount(list.Slots, 1);
+  EXPECT_EQ(Slots(f), "d");
+}
+
+TEST(Options, EachChangeHasItsOneEffectReloadingAppliesThem) {
+  const std::pair<std::function<void(Options&)>, ReloadEffects> cases[] = {
+      {[](Options& o) { o.transparent = 30; }, {.opacity = true}},
+      {[](Options& o) { o.align = 3; }, {.placement = true}},
+      {[](Options& o) { o.page = 9; }, {.page = true}},
+      {[](Options& o) { o.count = 7; }, {.count = true}},
+      {[](Options& o) { o.textWidth += 1; }, {.textViewer = true}},
+      {[](Options& o) { o.background = 0x123456; }, {.pictureBackground = true}},
+      {[](Options& o) { o.toolbarhints = !o.toolbarhints; }, {.toolbarHints = true}},
+      {[](Options& o) { o.snap = !o.snap; }, {.docking = true}},
+      {[](Options& o) { o.pathfiles = !o.pathfiles; }, {.slotsRedraw = true}},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    Options after;
+    cases[i].first(after);
+    const ReloadEffects effects = CompareOptions(Options{}, after);
+    EXPECT_EQ(std::memcmp(&effects, &cases[i].second, sizeof effects), 0) << "row " << i;
+  }
+  // Reloading trims to a smaller count at once and keeps the preview size.
+  ModelFixture f;
+  Play(f, "+a +b +c +d");
+  IniFile ini(f.core->folders.OptionsFile);
+  ASSERT_TRUE(ini.WriteString("slots", "count", "2") && ini.WriteString("slots", "maxsize", "100"));
+  ASSERT_TRUE(ini.WriteString("picture", "size", "120"));
+  EXPECT_TRUE(f.core->ReLoadOptions().count);
+  EXPECT_EQ(Slots(f), "bcd");
+  EXPECT_EQ(f.core->options.maxsize, 100u * 1024u);
+  EXPECT_EQ(f.core->options.pictureSize, 60) << "the preview size waits for the next start";
+  ASSERT_TRUE(ini.WriteString("slots", "count", "20"));
+  f.core->ReLoadOptions();
+  EXPECT_EQ(Slots(f), "bcd") << "a larger count adds no empty slots";
+}
+
+size_t SlotFiles(const fs::path& folder) {
+  size_t n = 0;
+  for (const auto& e : fs::directory_iterator(folder))
+    n += IsSlotFileName(e.path().filename().string());
+  return n;
+}
+std::string ReadText(const fs::path& path) {
+  auto bytes = ReadWholeFile(path);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : "<missing>";
+}
+fs::path Work(const ModelFixture& f) {
+  return f.core->folders.WorkFolder;
+}
+std::vector<SlotFileNames> Index(const ModelFixture& f) {
+  return ReadSlotIndex(IniFile(Work(f) / "slots.cfg").Load());
+}
+
+// A start over a damaged work folder loads what it can read and removes slot
+// files no index names. Dk and Ak in an index stand for the names slot k had.
+TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"attributes of slot 1 truncated, data of slot 2 gone", "", "c"},
+      {"a count beyond the sections", "[main]\ncount=70000\n[slot3]\ndata=D3\nset=A3", "c"},
+      {"names leaving the folder or not text, two entries naming one file",
+       "[main]\ncount=4\n[slot1]\ndata=..\\..\\x.dat\nset=A1\n[slot2]\ndata=\xE9.dat\nset=A2\n"
+       "[slot3]\ndata=D3\nset=A3\n[slot4]\ndata=D3\nset=A3",
+       "c"},
+      {"garbage: no slot, the empty clipboard is Slot 0", "\x01\x02", "-"},
+  };
+  for (auto [name, index, slots] : cases) {
+    SCOPED_TRACE(name);
+    ModelFixture f;
+    Play(f, "+a +b +c");
+    ASSERT_FALSE(f.core->SaveWorkSlots());
+    const auto names = Index(f);
+    if (index.empty()) {
+      fs::resize_file(Work(f) / names[0].attributes, 100);
+      RemoveFile(Work(f) / names[1].data);
+    } else {
+      for (size_t k = 0; k < 3; ++k)
+        for (auto [key, value] : {std::pair{'D', names[k].data}, {'A', names[k].attributes}})
+          for (size_t at; (at = index.find(std::string{key, char('1' + k)})) != std::string::npos;)
+            index.replace(at, 2, value);
+      ASSERT_TRUE(WriteWholeFile(Work(f) / "slots.cfg", AsBytes(index)));
+    }
+    ASSERT_TRUE(WriteWholeFile(Work(f) / "123456.dat", Bytes{1}) &&
+                WriteWholeFile(Work(f) / "notes.txt", Bytes{1}));
+    f.clipboard.ClearByOther();
+    f.StartAndLoad();
+    EXPECT_EQ(Slots(f), slots);
+    EXPECT_TRUE(!FileExists(Work(f) / "123456.dat") && FileExists(Work(f) / "notes.txt"));
+    EXPECT_FALSE(f.core->SaveWorkSlots());
+    EXPECT_EQ(Index(f).size(), slots == std::string("c") ? 1u : 0u);
+  }
+}
+
+// A slot on disk is stored by naming its file; the files a stored index names
+// stay until the next save; an exit without saveslots leaves none.
+TEST(WorkSlots, DiskPolicyExitAndStart) {
+  ModelFixture f;
+  Play(f, "+s +t");
+  EXPECT_EQ(SlotFiles(Work(f)), 0u);
+  Play(f, "D P");
+  EXPECT_EQ(SlotFiles(Work(f)), 2u);
+  const fs::path file = f.core->list.Slots.back().FileName;
+  Play(f, "x");
+  EXPECT_EQ(SlotFiles(Work(f)), 4u);
+  EXPECT_EQ(Index(f)[1].data, file.filename().string());
+  Play(f, "e r");
+  TClipRec& oldest = f.core->list.Slots[0];
+  EXPECT_FALSE(oldest.TextView) << "derived when first shown";
+  EnsureTextView(oldest, f.core->attributes.previews);
+  EXPECT_EQ(RtfToPlainText(oldest.TextView.value_or("")), u"s");
+  Play(f, "M P");
+  EXPECT_FALSE(f.core->list.Slots[0].OnDisk);
+  EXPECT_EQ(SlotFiles(Work(f)), 4u);
+  EXPECT_EQ(Slots(f), "st");
+  ASSERT_FALSE(f.core->DiscardWorkSlots());
+  EXPECT_EQ(ReadText(Work(f) / "slots.cfg"), "[main]\r\ncount=0\r\n");
+  EXPECT_EQ(SlotFiles(Work(f)), 0u);
+}
+
+TEST(SlotFiles, ExportThenLoadThroughTheClipboard) {
+  for (auto [chosen, named] :
+       {std::pair{"c.SLOT", "c.SLOT"}, {"c.txt", "c.txt.slot"}, {"c", "c.slot"}})
+    EXPECT_EQ(SlotExportName(chosen), fs::path(named));
+  ModelFixture f;
+  Play(f, "+o");
+  auto exportTo = [&](const std::string& name) {
+    auto temporary = PrepareSlotExport(f.core->list.Slots[0], Work(f), f.system);
+    EXPECT_FALSE(FinishSlotExport(temporary.value(), f.root / name));
+    return ReadText(f.root / (name + ".slot"));
+  };
+  const std::string inMemory = exportTo("memory");
+  Play(f, "D P");
+  EXPECT_EQ(exportTo("disk"), inMemory) << "a slot on disk exports the same bytes";
+  Play(f, "+x");
+  EXPECT_FALSE(f.core->commands.LoadSlotFile(f.root / "memory.slot"));
+  std::string bad = inMemory;
+  bad[4] = 0x12;  // version
+  ASSERT_TRUE(WriteWholeFile(f.root / "bad.slot", AsBytes(bad)));
+  EXPECT_EQ(f.core->commands.LoadSlotFile(f.root / "bad.slot"), kInvalidSlotFileMessage);
+  EXPECT_TRUE(f.core->commands.LoadSlotFile(f.root / "missing.slot"));
+  EXPECT_EQ(Slots(f), "oxo");
+}
+
+}  // namespace
+}  // namespace qv
