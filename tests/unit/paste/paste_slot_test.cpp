@@ -8,72 +8,47 @@
 namespace qv {
 namespace {
 
-using Log = std::vector<std::string>;
-
-struct PasteFixture : test::SimFixture {
+// Slots "older" and the clipboard's own; Run() gives each step at its time, then the end time.
+struct Paste : test::SimFixture {
   SimDesktop desktop{system};
-  PasteResult Paste(size_t index) { return PasteSlot(slots, index, {clipboard, system, desktop}); }
-  PasteFixture() {
+  Paste() {
     CopyText("older");
     CopyText("clipboard");
   }
+  std::string Run(size_t index, PasteResult expected = PasteResult::kPasted) {
+    EXPECT_EQ(PasteSlot(slots, index, {clipboard, system, desktop}), expected);
+    std::string log;
+    for (const std::string& line : desktop.log) log += line + "|";
+    return log + "@" + std::to_string(system.slept);
+  }
 };
 
-const Log kCtrlV = {"down 17", "down 86", "up 86", "up 17"};
-
+// The slot is written (not the clipboard's own), then Ctrl+V when the modifiers are up.
 TEST(PasteSlot, IntoTheApplicationInFront) {
-  PasteFixture f;
-  EXPECT_EQ(f.Paste(0), PasteResult::kPasted);
+  Paste f, zero, held, stuck, none;
+  EXPECT_EQ(f.Run(0), "@200 down 17|@200 down 86|@250 up 86|@250 up 17|@350");
   EXPECT_EQ(f.ClipboardText(), "older");
-  EXPECT_EQ(f.desktop.log, (Log{"@200 down 17", "@200 down 86", "@250 up 86", "@250 up 17"}))
-      << "no switching; keys after the write's wait";
-  EXPECT_EQ(f.system.slept, 350u);
+  zero.clipboard.SetByOther({{CF_TEXT, test::Ansi("changed meanwhile")}});
+  EXPECT_EQ(zero.Run(1), "@0 down 17|@0 down 86|@50 up 86|@50 up 17|@150");
+  EXPECT_EQ(zero.ClipboardText(), "changed meanwhile");
+  held.desktop.modifiersReleasedAt = 420;
+  EXPECT_EQ(held.Run(0), "@420 down 17|@420 down 86|@470 up 86|@470 up 17|@570");
+  stuck.desktop.modifiersReleasedAt = 99999;
+  EXPECT_EQ(stuck.Run(0), "@1200 down 17|@1200 down 86|@1250 up 86|@1250 up 17|@1350");
+  EXPECT_EQ(none.Run(7, PasteResult::kNothingToPaste), "@0");
 }
 
-TEST(PasteSlot, SlotZeroIsNotWrittenAgain) {
-  PasteFixture f;
-  f.clipboard.SetByOther({{CF_TEXT, test::Ansi("changed meanwhile")}});
-  EXPECT_EQ(f.Paste(1), PasteResult::kPasted);
-  EXPECT_EQ(f.ClipboardText(), "changed meanwhile");
-  EXPECT_EQ(f.system.slept, 150u);
-}
-
-TEST(PasteSlot, FromTheProgramsWindowBringsBackThePreviousApplication) {
-  PasteFixture f;
+// The user's application comes back first; nothing goes out while the program stays in front.
+TEST(PasteSlot, FromTheProgramsWindow) {
+  Paste f, stays;
   f.desktop.ownInFront = {true, false};
-  EXPECT_EQ(f.Paste(0), PasteResult::kPasted);
-  EXPECT_EQ(f.desktop.log, (Log{"@0 not topmost", "@100 previous application", "@300 topmost",
-                                "@500 down 17", "@500 down 86", "@550 up 86", "@550 up 17"}));
-}
-
-TEST(PasteSlot, AltTabOnlyWhenThePreviousApplicationIsGone) {
-  PasteFixture f;
-  f.desktop.ownInFront = {true, false};
-  f.desktop.previousApplication = false;
-  EXPECT_EQ(f.Paste(0), PasteResult::kPasted);
-  EXPECT_EQ(f.desktop.log, (Log{"@0 not topmost", "@100 no previous application", "@100 down 18",
-                                "@100 down 9", "@150 up 9", "@150 up 18", "@350 topmost",
-                                "@550 down 17", "@550 down 86", "@600 up 86", "@600 up 17"}));
-}
-
-TEST(PasteSlot, NothingIsWrittenOrSentWhileTheProgramStaysInFront) {
-  PasteFixture f;
-  f.desktop.ownInFront = {true};
-  EXPECT_EQ(f.Paste(0), PasteResult::kNoOtherApplication);
-  EXPECT_EQ(f.ClipboardText(), "clipboard");
-  EXPECT_EQ(f.desktop.log.back(), "@300 topmost");
-  EXPECT_EQ(f.Paste(7), PasteResult::kNothingToPaste);
-}
-
-TEST(PasteSlot, KeysWaitForTheHotkeysModifiers) {
-  PasteFixture f;
-  f.desktop.modifiersReleasedAt = 420;  // released 220 ms after the write's wait
-  f.Paste(0);
-  EXPECT_EQ(f.desktop.log.front(), "@420 down 17");
-  PasteFixture held;
-  held.desktop.modifiersReleasedAt = 99999;
-  held.Paste(0);
-  EXPECT_EQ(held.desktop.log.front(), "@1200 down 17") << "at most a second, then it goes ahead";
+  EXPECT_EQ(f.Run(0),
+            "@0 not topmost|@100 previous application|@300 topmost|@500 down 17|@500 down 86|"
+            "@550 up 86|@550 up 17|@650");
+  stays.desktop.ownInFront = {true};
+  EXPECT_EQ(stays.Run(0, PasteResult::kNoOtherApplication),
+            "@0 not topmost|@100 previous application|@300 topmost|@300");
+  EXPECT_EQ(stays.ClipboardText(), "clipboard");
 }
 
 }  // namespace

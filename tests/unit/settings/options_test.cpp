@@ -8,113 +8,67 @@
 namespace qv {
 namespace {
 
-Options Load(const std::string& text, test::TempFolder& dir) {
-  WriteWholeFile(dir / "options.cfg", AsBytes(text));
-  return LoadOptions(IniFile(dir / "options.cfg")).options;
-}
-
-// Every option written to a document, in the file's encodings.
-std::string Written(const Options& o) {
+IniDocument Written(const Options& o) {
   IniDocument doc;
   for (const OptionKey& key : OptionTable::Keys()) EXPECT_TRUE(OptionTable::Write(doc, key, o));
-  return doc.Text();
+  return doc;
 }
 
-TEST(Options, AMissingFileGivesTheDefaultsAndCreatesNothing) {
+// Values are clamped, or defaults, as read; written back as kilobytes, $-colours, ANSI text.
+TEST(Options, ReadClampedAndWrittenBackInTheFileEncodings) {
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"[slots]\ncount=0", "slots", "count", "1"},
+      {"[slots]\ncount=5000", "slots", "count", "1000"},
+      {"[slots]\npage=0", "slots", "page", "1"},
+      {"[slots]\npage=9", "slots", "page", "5"},
+      {"[slots]\nmaxsize=50", "slots", "maxsize", "100"},
+      {"[slots]\nmaxsize=4194304", "slots", "maxsize", "4194304"},  // 4 GB: no wrap
+      {"[text]\nseparator=13", "text", "separator", "9"},
+      {"[text]\nseparator=12", "text", "separator", "12"},
+      {"[text]\nwidth=10", "text", "width", "20"},
+      {"[text]\nheight=3000", "text", "height", "2000"},
+      {"[main]\nwidth=200", "main", "width", "294"},
+      {"[main]\nnodouble=true", "main", "nodouble", "0"},  // a word is no number: the default
+      {"[main]\nautohide=5", "main", "autohide", "1"},
+      {"[picture]\nbackground=white", "picture", "background", "$00FFFFFF"},
+      {"[text]\nfontcolor=255", "text", "fontcolor", "$000000FF"},
+      {"[addition]\nsnapvalue=$10", "addition", "snapvalue", "16"},
+  };
   test::TempFolder dir;
-  const Options o = LoadOptions(IniFile(dir / "options.cfg")).options;
-  EXPECT_EQ(Written(o), Written(Options{}));
-  EXPECT_EQ(o.count, 15);
-  EXPECT_EQ(o.maxsize, 1000u * 1024u);
-  EXPECT_FALSE(FileExists(dir / "options.cfg")) << "reading creates no file";
-}
-
-TEST(Options, Clamping) {
-  test::TempFolder dir;
-  Options o = Load(
-      "[slots]\ncount=0\npage=9\nmaxsize=50\n[text]\nseparator=13\nwidth=10\nheight=3000\n"
-      "[main]\nwidth=200\n",
-      dir);
-  EXPECT_EQ(o.count, 1);
-  EXPECT_EQ(o.page, 5);
-  EXPECT_EQ(o.maxsize, 100u * 1024u);
-  EXPECT_EQ(o.separator, 9);
-  EXPECT_EQ(o.textWidth, 20);
-  EXPECT_EQ(o.textHeight, 2000);
-  EXPECT_EQ(o.width, 294);
-  o = Load("[slots]\ncount=5000\npage=0\n[text]\nseparator=12\n", dir);
-  EXPECT_EQ(o.count, 1000);
-  EXPECT_EQ(o.page, 1);
-  EXPECT_EQ(o.separator, 12);
-  // Kilobytes past 4 GB in bytes must not wrap to a tiny limit.
-  o = Load("[slots]\nmaxsize=4194304\n", dir);
-  EXPECT_EQ(o.maxsize, uint64_t{4194304} * 1024u);
-  o = Load("[slots]\nmaxsize=2147483647\n", dir);
-  EXPECT_EQ(o.maxsize, uint64_t{2147483647} * 1024u);
-}
-
-TEST(Options, ValueEncodings) {
-  test::TempFolder dir;
-  Options o = Load(
-      "[main]\nnodouble=true\nautohide=5\n[picture]\nbackground=$00FF0000\n"
-      "[text]\nfontcolor=255\nfontname=Courier New\n[addition]\nsnapvalue=$10\n",
-      dir);
-  EXPECT_FALSE(o.nodouble) << "a word is not a number: the default";
-  EXPECT_TRUE(o.autohide) << "any non-zero integer is true";
-  EXPECT_EQ(o.background, 0x00FF0000u) << "blue";
-  EXPECT_EQ(o.fontcolor, 255u);
-  EXPECT_EQ(o.fontname, "Courier New");
-  EXPECT_EQ(o.snapvalue, 16);
-  o = Load("[picture]\nbackground=white\n", dir);
-  EXPECT_EQ(o.background, 0x00FFFFFFu) << "a colour that is not a number takes the default";
-}
-
-TEST(Options, WritesUseTheFileEncodingsAndReadBack) {
+  for (const auto& [text, section, key, written] : cases) {
+    ASSERT_TRUE(WriteWholeFile(dir / "options.cfg", AsBytes(text)));
+    EXPECT_EQ(Written(LoadOptions(IniFile(dir / "options.cfg")).options).Get(section, key), written)
+        << text;
+  }
   Options o;
   o.background = 0x00FF0000;
-  o.nodouble = true;
   o.maxsize = 300 * 1024;
   o.fontname = "Caf\xC3\xA9";  // UTF-8 inside, ANSI in the file
   o.count = 999;
-  IniDocument doc = IniDocument::Parse(Written(o));
-  EXPECT_FALSE(OptionTable::Write(doc, {"main", "nosuchkey"}, o));
-  EXPECT_EQ(doc.Get("picture", "background"), "$00FF0000");
-  EXPECT_EQ(doc.Get("main", "nodouble"), "1");
-  EXPECT_EQ(doc.Get("slots", "maxsize"), "300");
+  IniDocument doc = Written(o);
   EXPECT_EQ(doc.Get("text", "fontname"), "Caf\xE9");
   Options back;
   OptionTable::ReadAll(doc, back);
-  EXPECT_EQ(Written(back), doc.Text()) << "every option reads back as written";
+  EXPECT_EQ(Written(back).Text(), doc.Text()) << "every option reads back as written";
+  EXPECT_EQ(back.fontname, o.fontname);
+  EXPECT_FALSE(OptionTable::Write(doc, {"main", "nosuchkey"}, o));
 }
 
-TEST(Options, FirstRunIsClearedInTheFileAndKeptForThisRun) {
+// First run is cleared in the file, kept for this run; the exit writer keeps other keys or fails.
+TEST(Options, FirstRunAndExitWriter) {
   test::TempFolder dir;
-  WriteWholeFile(dir / "options.cfg", AsBytes("[main]\nfirstrun=1\n"));
-  LoadOptionsResult r = LoadOptions(IniFile(dir / "options.cfg"));
-  EXPECT_TRUE(r.options.firstrun);
-  EXPECT_FALSE(r.firstRunWriteFailed);
-  EXPECT_EQ(IniFile(dir / "options.cfg").ReadString("main", "firstrun", ""), "0");
-  EXPECT_FALSE(LoadOptions(IniFile(dir / "options.cfg")).options.firstrun);
-}
-
-TEST(Options, RefusedWritesAreReported) {
-  test::TempFolder dir;
-  std::filesystem::create_directories(dir / "options.cfg" / "in the way");
-  EXPECT_FALSE(SaveWindowGeometry(IniFile(dir / "options.cfg"), {1, 2, 3, 4, std::nullopt}));
-  EXPECT_EQ(UnableToWriteMessage(dir / "x.cfg").rfind("Unable to write to ", 0), 0u);
-}
-
-TEST(Options, ExitWriterWritesTheGeometryKeys) {
-  test::TempFolder dir;
-  IniFile ini(dir / "options.cfg");
-  ASSERT_TRUE(ini.WriteString("main", "nodouble", "1"));
-  ASSERT_TRUE(SaveWindowGeometry(ini, {10, 20, 300, 400, std::make_pair(5, 6)}));
-  EXPECT_EQ(ini.ReadString("main", "left", ""), "10");
-  EXPECT_EQ(ini.ReadString("main", "top", ""), "20");
-  EXPECT_EQ(ini.ReadString("main", "width", ""), "300");
-  EXPECT_EQ(ini.ReadString("main", "height", ""), "400");
-  EXPECT_EQ(ini.ReadString("param", "left", ""), "5");
-  EXPECT_EQ(ini.ReadString("main", "nodouble", ""), "1") << "other keys stay";
+  const IniFile file(dir / "options.cfg");
+  EXPECT_FALSE(LoadOptions(file).options.firstrun || FileExists(file.Path()));
+  ASSERT_TRUE(file.WriteString("main", "firstrun", "1"));
+  LoadOptionsResult r = LoadOptions(file);
+  EXPECT_TRUE(r.options.firstrun && !r.firstRunWriteFailed);
+  EXPECT_FALSE(LoadOptions(file).options.firstrun);
+  ASSERT_TRUE(SaveWindowGeometry(file, {10, 20, 300, 400, std::make_pair(5, 6)}));
+  EXPECT_EQ(file.Load().Text(),
+            "[main]\r\nfirstrun=0\r\nleft=10\r\ntop=20\r\nwidth=300\r\nheight=400\r\n"
+            "[param]\r\nleft=5\r\ntop=6\r\n");
+  std::filesystem::create_directories(dir / "in the way" / "x");
+  EXPECT_FALSE(SaveWindowGeometry(IniFile(dir / "in the way"), {1, 2, 3, 4, std::nullopt}));
 }
 
 }  // namespace
