@@ -1,6 +1,8 @@
 // The main window in the clipboard viewer chain.
 #include "app/main_form_win32.h"
 
+#include "actions/address_actions.h"
+
 namespace qv {
 
 void TMainForm::JoinClipboardChain() {
@@ -33,6 +35,11 @@ void TMainForm::OnDrawClipboard() {
 
 void TMainForm::InformClipboardChange() {
   if (core_) core_->monitor.InformClipboardChange();
+}
+
+void TMainForm::DoActions(size_t index) {
+  const Options& o = core_->options;
+  qv::DoActions(core_->list.Slots, index, {o.url, o.mail}, shell_);
 }
 
 }  // namespace qv

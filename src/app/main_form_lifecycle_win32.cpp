@@ -42,6 +42,7 @@ void TMainForm::FormCreate() {
   core_ = std::make_unique<AppCore>(Platform{clipboard_, renderer_, system_, sound_},
                                     MakeAppFolders(SystemAppDataFolder()));
   core_->monitor.onSlotsChanged = [this] { RedrawIfVisible(); };
+  core_->monitor.onNewSlotActions = [this](size_t index) { DoActions(index); };
   if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
   RegisterHotkeys();
   const Options& o = core_->options;
@@ -103,7 +104,7 @@ void TMainForm::FinishStartup() {
 
 void TMainForm::FormShow() {
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetTrayHintMode();
+  SetTrayHintMode(true);
 }
 
 void TMainForm::ExitProgram() {

@@ -67,7 +67,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormCreate();
       return 0;
     case WM_SHOWWINDOW:
-      if (wParam) FormShow();
+      if (wParam)
+        FormShow();
+      else
+        SetTrayHintMode(false);
       break;
     case WM_ERASEBKGND:
       return 1;

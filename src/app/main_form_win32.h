@@ -8,6 +8,7 @@
 #include "platform/win32/hotkeys_win32.h"
 #include "platform/win32/text_case_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
+#include "platform/win32/shell_open_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
 #include "tray/cool_tray_icon_win32.h"
@@ -20,6 +21,7 @@
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -42,6 +44,8 @@ class TControlHost;
 
 // Windows 95, 98 or Me.
 bool RunningOnWin9x();
+// The folder of the program file.
+std::filesystem::path ProgramFolder();
 // The outer size of a window whose client area is width x height.
 SIZE WindowSizeForClient(HWND hwnd, int width, int height);
 
@@ -75,12 +79,8 @@ class TMainForm {
   void ShowMessage(const std::string& text);
 
   // Steps of start-up and shut-down whose subsystems are not built yet.
-  void CreateTrayTimers() {}
-  void StartIconTimer() {}
   void ApplyLanguage() {}
   void CreateSettingsDialog() {}
-  void SetTrayHintMode() {}
-  void ReleaseTimers() {}
   void ReleaseTextFont() {}
 
   // Clipboard viewer chain (main_form_clipboard_win32.cpp).
@@ -89,6 +89,8 @@ class TMainForm {
   void OnChangeCbChain(HWND removed, HWND next);
   void OnDrawClipboard();
   void InformClipboardChange();
+  // The URL and mail actions for a newly captured slot.
+  void DoActions(size_t index);
 
   // Layout (main_form_layout_win32.cpp).
   void CreateControls();
@@ -153,6 +155,17 @@ class TMainForm {
   void ShowTrayIcon();
   void EnableTrayIcon();
   void CoolTrayMouseDown(TrayButton button);
+  // Hints and balloons: the plain tip, the status balloon while the pointer
+  // rests on the icon, and the icon timer with the first-run balloon.
+  void CreateTrayTimers();
+  void StartIconTimer();
+  void ReleaseTimers();
+  void SetTrayHintMode(bool mainWindowVisible);
+  void CoolTrayMouseEnter();
+  void CoolTrayMouseExit();
+  void stBallonEvent();
+  void stIconEvent();
+  void ShowTrayBalloon(const std::string& text);
 
   // Sets (main_form_sets_win32.cpp).
   void CreateSetForms();
@@ -191,6 +204,7 @@ class TMainForm {
   win32::Win32Desktop desktop_;
   win32::Win32HotkeyRegistrar hotkeyRegistrar_;
   win32::Win32TextCase textCase_;
+  win32::Win32ShellOpener shell_;
   HotkeyTable hotkeys_{win32::KeyboardLayoutName};
   std::unique_ptr<AppCore> core_;
 
@@ -202,6 +216,9 @@ class TMainForm {
   std::array<std::unique_ptr<win32::TSlot>, kSlotViewCount> slots_;
   HWND sBar_ = nullptr;
   std::unique_ptr<TCoolTrayIcon> CoolTray;
+  std::unique_ptr<TSimpleTimer> stBallon;
+  std::unique_ptr<TSimpleTimer> stIcon;
+  int iconCountdown_ = 0;
   win32::UniqueMenu pmTray;
   std::unique_ptr<TTextForm> textForm_;
   std::unique_ptr<TPictForm> pictForm_;
