@@ -1,3 +1,7 @@
+// rand_s: the system's cryptographic random source.
+#define _CRT_RAND_S
+#include <stdlib.h>
+
 #include "platform/win32/system_win32.h"
 
 #include <windows.h>
@@ -5,8 +9,8 @@
 namespace qv::win32 {
 namespace {
 
-// Different for every start: the performance counter, mixed with the process
-// id so two instances started in the same tick still differ.
+// Different for every start: the system's random source, mixed with the
+// performance counter and the process id should it fail.
 std::seed_seq::result_type SeedPart(uint64_t value, int shift) {
   return static_cast<std::seed_seq::result_type>(value >> shift);
 }
@@ -17,7 +21,13 @@ Win32System::Win32System() {
   LARGE_INTEGER counter{};
   QueryPerformanceCounter(&counter);
   const auto ticks = static_cast<uint64_t>(counter.QuadPart);
-  std::seed_seq seed{SeedPart(ticks, 0), SeedPart(ticks, 32),
+  unsigned int secure[2] = {};
+  for (unsigned int& part : secure)
+    if (rand_s(&part) != 0) part = 0;
+  std::seed_seq seed{secure[0],
+                     secure[1],
+                     SeedPart(ticks, 0),
+                     SeedPart(ticks, 32),
                      static_cast<std::seed_seq::result_type>(GetCurrentProcessId()),
                      static_cast<std::seed_seq::result_type>(GetTickCount())};
   engine_.seed(seed);
