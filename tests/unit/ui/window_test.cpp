@@ -183,11 +183,12 @@ TEST(SlotElements, WorkedValuesAtTheDesignedWidth) {
   const K T = K::kText, O = K::kOnlyText, P = K::kPicture, TP = K::kTextPicture;
   const K B = K::kBinary, Empty = K::kEmptySlot;
   const std::tuple<K, E, ElementBox> cases[] = {
-      {T, kSeparator, {190, 0, 2, 56}},    {T, kStringsCaption, {196, 2, 45, 16}},
-      {T, kCharsValue, {242, 38, 28, 16}}, {T, kPreview, {11, 0, 176, 56}},
-      {O, kPreview, {11, 0, 262, 56}},     {P, kHeightValue, {242, 30, 28, 16}},
-      {P, kPicture, {19, 0, 162, 56}},     {TP, kPicture, {198, 0, 75, 56}},
-      {B, kSizeLabel, {21, 32, 252, 18}},  {Empty, kMessage, {2, 16, 290, 24}}};
+      {T, kSeparator, {190, 0, 2, 56}},       {T, kStringsCaption, {196, 2, 45, 16}},
+      {T, kCharsValue, {242, 38, 28, 16}},    {T, kPreview, {11, 0, 176, 56}},
+      {O, kPreview, {11, 0, 262, 56}},        {P, kHeightValue, {242, 30, 28, 16}},
+      {P, kPicture, {19, 0, 162, 56}},        {TP, kPicture, {198, 0, 75, 56}},
+      {P, kHeightCaption, {188, 30, 53, 16}}, {B, kSizeLabel, {21, 32, 252, 18}},
+      {Empty, kMessage, {2, 16, 290, 24}}};
   for (const auto& [kind, id, box] : cases)
     EXPECT_EQ(Find(kind, id, 294), box) << static_cast<int>(kind) << "/" << static_cast<int>(id);
 }
@@ -278,9 +279,10 @@ TEST(FlatButtonImages, TheThreeFacesOfASmallGlyph) {
   EXPECT_EQ(mask.bits, (std::vector<uint8_t>{0xFC, 0, 0xCC, 0, 0xAC, 0, 0xFC, 0, 0xFC, 0}));
   EXPECT_TRUE(mask.Get(2, 2) && !mask.Get(3, 2));
   EXPECT_EQ(Rows(BlackenKey(images.hot, images.key)), "WWWWWG\nWDABDG\nWCDDDG\nWDDDDG\nGGGGGG\n");
-  EXPECT_EQ(
-      BuildFlatButtonImages({}, 6, 5).normal.width + BuildFlatButtonImages(glyph, 0, 5).hot.width,
-      0);
+  EXPECT_EQ(BuildFlatButtonImages({0, 2, {}}, 6, 5).normal.width, 0);
+  EXPECT_EQ(BuildFlatButtonImages(glyph, 0, 5).hot.width, 0);
+  const MonoBitmap wide = MakeKeyMask({10, 1, {A, A, A, A, A, A, A, A, kKey, A}}, kKey);
+  EXPECT_TRUE(wide.bits == (std::vector<uint8_t>{0, 0x80}) && wide.Get(8, 0) && !wide.Get(0, 0));
 }
 
 // Pressed, the light edge takes only key pixels; a larger glyph sits at |3 - 5| / 2 = 1, clipped.
