@@ -104,7 +104,7 @@ void TMainForm::FinishStartup() {
 
 void TMainForm::FormShow() {
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetTrayHintMode(true);
+  PostMessageW(hwnd_, kMsgTrayHintMode, 0, 0);
 }
 
 void TMainForm::ExitProgram() {

@@ -32,7 +32,7 @@ void TMainForm::ShowTrayIcon() {
       static_cast<HICON>(LoadImageW(instance_, image, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
   CoolTray->SetHint(L"Quorvane");
-  SetTrayHintMode(IsWindowVisible(hwnd_) != FALSE);
+  SetTrayHintMode();
   CoolTray->SetWantEnterExitEvents(true);
   CoolTray->SetOnMouseDown(
       [this](TrayButton button, TrayShiftState) { CoolTrayMouseDown(button); });
@@ -69,10 +69,11 @@ void TMainForm::ReleaseTimers() {
   stIcon.reset();
 }
 
-void TMainForm::SetTrayHintMode(bool mainWindowVisible) {
+void TMainForm::SetTrayHintMode() {
   if (!CoolTray || !core_) return;
   const Options& o = core_->options;
-  CoolTray->SetShowHint(HintShowing(o.ballonHint, o.ballonCondition, mainWindowVisible));
+  CoolTray->SetShowHint(
+      HintShowing(o.ballonHint, o.ballonCondition, IsWindowVisible(hwnd_) != FALSE));
 }
 
 void TMainForm::CoolTrayMouseEnter() {

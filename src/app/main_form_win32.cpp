@@ -70,8 +70,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam)
         FormShow();
       else
-        SetTrayHintMode(false);
+        PostMessageW(hwnd_, kMsgTrayHintMode, 0, 0);
       break;
+    case kMsgTrayHintMode:
+      SetTrayHintMode();
+      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:

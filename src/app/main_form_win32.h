@@ -160,7 +160,12 @@ class TMainForm {
   void CreateTrayTimers();
   void StartIconTimer();
   void ReleaseTimers();
-  void SetTrayHintMode(bool mainWindowVisible);
+  // Shows the plain tip or not, as the main window's visibility now asks.
+  // The shell call may run other messages while it waits, so a change of
+  // visibility asks for it with kMsgTrayHintMode rather than from inside
+  // ShowWindow (where a capture would find the window not yet visible).
+  void SetTrayHintMode();
+  static constexpr UINT kMsgTrayHintMode = WM_APP + 1;
   void CoolTrayMouseEnter();
   void CoolTrayMouseExit();
   void stBallonEvent();
