@@ -69,4 +69,12 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// A BMP file image of any uncompressed depth, built field by field: a 40-byte
+// header (72 dpi across, 96 down), the masks, the colour table, and one value
+// (palette index or packed pixel) per pixel, top row first, stored bottom-up
+// unless the height is negative.
+Bytes BmpOf(int32_t width, int32_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+            const std::vector<uint32_t>& values, uint32_t compression = 0,
+            const std::vector<uint32_t>& masks = {});
+
 }  // namespace qv::test
