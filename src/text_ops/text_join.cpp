@@ -325,7 +325,9 @@ std::u16string JoinPlainText(std::u16string_view first, std::u16string_view adde
 std::string JoinRichText(std::string_view first, std::string_view added,
                          const JoinSeparator& separator) {
   const FirstScan scan = ScanFirst(first);
-  AddedParts parts = AddedReader(added, scan.maxFont + 1, scan.colorCount).Read();
+  // A last entry without its ';' is still an entry: the join closes it below.
+  const int64_t colors = scan.colorCount + (scan.colorTableClosed ? 0 : 1);
+  AddedParts parts = AddedReader(added, scan.maxFont + 1, colors).Read();
 
   // Insertions into the first document at byte offsets, in order.
   std::vector<std::pair<size_t, std::string>> inserts;

@@ -110,4 +110,37 @@ Bytes Patched(Bytes bytes, size_t at, uint32_t value) {
   return bytes;
 }
 
+Bytes BmpOf(int32_t width, int32_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+            const std::vector<uint32_t>& values, uint32_t compression,
+            const std::vector<uint32_t>& masks) {
+  const size_t rows = static_cast<size_t>(height < 0 ? -height : height);
+  const size_t stride = (static_cast<size_t>(width) * bits + 31) / 32 * 4;
+  Bytes pixels(stride * rows, 0);
+  for (size_t y = 0; y < rows; ++y) {
+    uint8_t* row = &pixels[stride * (height < 0 ? y : rows - 1 - y)];
+    for (size_t x = 0; x < static_cast<size_t>(width); ++x) {
+      const uint32_t v = values.at(y * static_cast<size_t>(width) + x);
+      if (bits < 8)  // the first pixel in the high bits
+        row[x * bits / 8] |= static_cast<uint8_t>(v << (8 - bits - x * bits % 8));
+      for (size_t i = 0; bits >= 8 && i < bits / 8u; ++i)
+        row[x * bits / 8 + i] = static_cast<uint8_t>(v >> (8 * i));
+    }
+  }
+  const auto offset = static_cast<uint32_t>(54 + 4 * (masks.size() + palette.size()));
+  Bytes out;
+  PutU16(out, 0x4D42);
+  for (uint32_t v : {offset + static_cast<uint32_t>(pixels.size()), 0u, offset, 40u,
+                     static_cast<uint32_t>(width), static_cast<uint32_t>(height)})
+    PutU32(out, v);
+  PutU16(out, 1);
+  PutU16(out, bits);
+  for (uint32_t v : {compression, static_cast<uint32_t>(pixels.size()), 2835u, 3780u,
+                     static_cast<uint32_t>(palette.size()), 0u})
+    PutU32(out, v);
+  for (uint32_t v : masks) PutU32(out, v);
+  for (uint32_t v : palette) PutU32(out, v);
+  PutBytes(out, pixels);
+  return out;
+}
+
 }  // namespace qv::test

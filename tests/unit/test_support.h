@@ -72,4 +72,12 @@ class TempFolder {
 // The bytes with a little-endian field overwritten (PatchU32 on a copy).
 Bytes Patched(Bytes bytes, size_t at, uint32_t value);
 
+// A BMP file image of any uncompressed depth, built field by field: a 40-byte
+// header (72 dpi across, 96 down), the masks, the colour table, and one value
+// (palette index or packed pixel) per pixel, top row first, stored bottom-up
+// unless the height is negative.
+Bytes BmpOf(int32_t width, int32_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+            const std::vector<uint32_t>& values, uint32_t compression = 0,
+            const std::vector<uint32_t>& masks = {});
+
 }  // namespace qv::test

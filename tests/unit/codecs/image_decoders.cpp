@@ -9,32 +9,21 @@
 #include <jpeglib.h>
 
 namespace qv::test {
-namespace {
-
-struct DecodeErrors {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-};
-
-struct Reader {
-  const Bytes* data;
-  size_t at = 0;
-};
-
-}  // namespace
 
 DecodedJpeg DecodeJpeg(const Bytes& file) {
+  struct Errors {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+  } errors{};
   DecodedJpeg out;
   jpeg_decompress_struct info{};
-  DecodeErrors errors{};
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = [](j_common_ptr c) {
-    std::longjmp(reinterpret_cast<DecodeErrors*>(c->err)->jump, 1);
+    std::longjmp(reinterpret_cast<Errors*>(c->err)->jump, 1);
   };
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&info);
-    out.ok = false;
-    return out;
+    return {};
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
@@ -57,34 +46,34 @@ DecodedJpeg DecodeJpeg(const Bytes& file) {
 }
 
 std::optional<Bitmap32> DecodeGif(const Bytes& file, int* colours) {
-  Reader reader{&file};
+  struct Reader {
+    const Bytes* data;
+    size_t at = 0;
+  } reader{&file};
   int error = 0;
   GifFileType* gif = DGifOpen(
       &reader,
       [](GifFileType* g, GifByteType* out, int n) {
         auto* r = static_cast<Reader*>(g->UserData);
-        int take =
-            static_cast<int>(std::min<size_t>(static_cast<size_t>(n), r->data->size() - r->at));
-        std::memcpy(out, r->data->data() + r->at, static_cast<size_t>(take));
-        r->at += static_cast<size_t>(take);
-        return take;
+        const size_t take = std::min(static_cast<size_t>(n), r->data->size() - r->at);
+        std::memcpy(out, r->data->data() + r->at, take);
+        r->at += take;
+        return static_cast<int>(take);
       },
       &error);
   if (!gif) return std::nullopt;
   std::optional<Bitmap32> out;
-  if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1) {
-    const SavedImage& image = gif->SavedImages[0];
-    const ColorMapObject* map =
-        image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-    if (colours) *colours = map ? map->ColorCount : 0;
-    Bitmap32 b{gif->SWidth, gif->SHeight,
-               std::vector<uint32_t>(static_cast<size_t>(gif->SWidth) * gif->SHeight)};
-    for (size_t i = 0; map && i < b.pixels.size(); ++i) {
-      const GifColorType& c = map->Colors[image.RasterBits[i]];
-      b.pixels[i] =
-          static_cast<uint32_t>(c.Red) << 16 | static_cast<uint32_t>(c.Green) << 8 | c.Blue;
+  const ColorMapObject* map = nullptr;
+  if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1)
+    map = gif->SavedImages[0].ImageDesc.ColorMap ? gif->SavedImages[0].ImageDesc.ColorMap
+                                                 : gif->SColorMap;
+  if (map) {
+    if (colours) *colours = map->ColorCount;
+    out = Bitmap32{gif->SWidth, gif->SHeight, {}};
+    for (int i = 0; i < gif->SWidth * gif->SHeight; ++i) {
+      const GifColorType& c = map->Colors[gif->SavedImages[0].RasterBits[i]];
+      out->pixels.push_back(static_cast<uint32_t>(c.Red) << 16 | c.Green << 8 | c.Blue);
     }
-    if (map) out = std::move(b);
   }
   DGifCloseFile(gif, &error);
   return out;

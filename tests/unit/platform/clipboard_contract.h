@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,10 +34,8 @@ class ClipboardUnderTest {
 struct ClipboardMaker {
   std::string name;
   std::function<std::unique_ptr<ClipboardUnderTest>()> make;
+  friend void PrintTo(const ClipboardMaker& maker, std::ostream* os) { *os << maker.name; }
 };
-inline void PrintTo(const ClipboardMaker& maker, std::ostream* os) {
-  *os << maker.name;
-}
 inline std::string MakerName(const ::testing::TestParamInfo<ClipboardMaker>& info) {
   return info.param.name;
 }

@@ -1,5 +1,6 @@
-// The real metafile renderer, ANSI code page and random numbers.
+// The real metafile renderer, ANSI code page, random numbers and letter case.
 #include "codecs/emf.h"
+#include "platform/sim/sim_text_case.h"
 #include "util/codepage.h"
 #include "util/le_io.h"
 
@@ -7,6 +8,7 @@
 #include "platform/win32/handles_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/system_win32.h"
+#include "platform/win32/text_case_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +36,9 @@ Bytes RecordPicture(COLORREF colour) {
   return bits;
 }
 
-TEST(Win32MetafileRenderer, DrawsTheMetafileAtItsSize) {
+TEST(Win32MetafileRenderer, DrawsAndConvertsTheMetafileAndRefusesUnusableOnes) {
   win32::Win32MetafileRenderer renderer;
   const Bytes red = RecordPicture(RGB(255, 0, 0));
-  ASSERT_FALSE(red.empty());
   auto first = renderer.Render(red);
   ASSERT_TRUE(first);
   HDC screen = GetDC(nullptr);
@@ -49,32 +50,18 @@ TEST(Win32MetafileRenderer, DrawsTheMetafileAtItsSize) {
   EXPECT_EQ(first->at(75, 30), 0x00008000u) << "inside the bar";
   EXPECT_EQ(first->at(3, 55), win32::Win32MetafileRenderer::kBackground) << "outside the shapes";
   EXPECT_EQ(renderer.Render(red), first) << "the same drawing, the same pixels";
-  auto blue = renderer.Render(RecordPicture(RGB(0, 0, 255)));
-  ASSERT_TRUE(blue);
-  EXPECT_EQ(blue->at(30, 30), 0x000000FFu);
-}
+  EXPECT_EQ(renderer.Render(RecordPicture(RGB(0, 0, 255)))->at(30, 30), 0x000000FFu);
 
-TEST(Win32MetafileRenderer, ConvertsToWindowsMetafileRecords) {
-  win32::Win32MetafileRenderer renderer;
-  auto records = renderer.ToWindowsMetafile(RecordPicture(RGB(255, 0, 0)));
-  ASSERT_TRUE(records);
-  ASSERT_GE(records->size(), 18u);
+  auto records = renderer.ToWindowsMetafile(red);
+  ASSERT_TRUE(records && records->size() >= 18);
   EXPECT_EQ(LoadU16(&(*records)[2]), 9) << "a Windows metafile header";
   EXPECT_FALSE(renderer.ToWindowsMetafile(Bytes(40, 0)));
-}
 
-TEST(Win32MetafileRenderer, RefusesUnusableMetafiles) {
-  win32::Win32MetafileRenderer renderer;
-  const Bytes good = RecordPicture(RGB(255, 0, 0));
-  Bytes empty = good;  // a frame of no size
-  StoreU32(&empty[32], LoadU32(&empty[24]));
-  Bytes huge = good;  // a frame of 10 m
-  StoreU32(&huge[32], 1000000);
-  const Bytes refused[] = {{},
-                           Bytes(good.begin(), good.begin() + 40),
-                           Bytes(good.begin(), good.end() - 20),
-                           empty,
-                           huge};
+  Bytes empty = red, huge = red;
+  StoreU32(&empty[32], LoadU32(&empty[24]));  // a frame of no size
+  StoreU32(&huge[32], 1000000);               // a frame of 10 m
+  const Bytes refused[] = {
+      {}, Bytes(red.begin(), red.begin() + 40), Bytes(red.begin(), red.end() - 20), empty, huge};
   for (const Bytes& bits : refused) EXPECT_FALSE(renderer.Render(bits)) << bits.size();
 }
 
@@ -84,12 +71,33 @@ TEST(Win32Services, AnsiCodePageAndRandomNumbers) {
   EXPECT_EQ(AnsiToUtf16(Utf16ToAnsi(text)), text);
   EXPECT_EQ(Utf16ToAnsi(u"").size(), 0u);
   InstallAnsiCodePage({});
-
   win32::Win32System system;
   std::set<uint32_t> seen;
   for (int i = 0; i < 200; ++i) seen.insert(system.Random(5));
   EXPECT_EQ(seen, (std::set<uint32_t>{0, 1, 2, 3, 4}));
   EXPECT_EQ(system.Random(0), 0u);
+}
+
+// The system's letter case agrees with the in-memory table where both have
+// one-to-one mappings: ASCII, Latin-1, Greek and Cyrillic.
+TEST(Win32Services, LetterCaseAgreesWithTheTableOnTheBasicAlphabets) {
+  const SimTextCase table;
+  const win32::Win32TextCase system;
+  const std::pair<char32_t, char32_t> ranges[] = {
+      {0x41, 0x5A},     {0x61, 0x7A},     {0xC0, 0xDE},     {0xE0, 0xFE},
+      {0x0391, 0x03A9}, {0x03B1, 0x03C1}, {0x03C3, 0x03C9}, {0x0400, 0x045F}};
+  for (auto [first, last] : ranges) {
+    for (char32_t c = first; c <= last; ++c) {
+      if (c == 0xD7 || c == 0xF7 || c == 0x03A2) continue;
+      EXPECT_TRUE(system.IsLetter(c)) << int(c);
+      EXPECT_EQ(system.Upper(c), table.Upper(c)) << int(c);
+      EXPECT_EQ(system.Lower(c), table.Lower(c)) << int(c);
+      EXPECT_EQ(system.IsUpper(c), table.IsUpper(c)) << int(c);
+      EXPECT_EQ(system.IsLower(c), table.IsLower(c)) << int(c);
+    }
+  }
+  for (char32_t c : {U'1', U' ', U'.', char32_t{0x20AC}, char32_t{0xD83D}, char32_t{0x1F600}})
+    EXPECT_TRUE(system.Upper(c) == c && system.Lower(c) == c) << int(c);
 }
 
 }  // namespace

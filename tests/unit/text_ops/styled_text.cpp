@@ -1,99 +1,70 @@
 #include "text_ops/styled_text.h"
 
 #include <map>
+#include <utility>
 
 #include "rtf/rtf_reader.h"
 
 namespace qv::test {
 
 std::vector<StyledChar> StyledText(std::string_view rtf) {
+  enum Table { kText, kFonts, kColors };
   struct State {
     bool bold = false;
-    int32_t font = -1;
-    int32_t color = 0;
-    enum { kText, kFonts, kColors } table = kText;
+    int32_t font = -1, color = 0;
+    Table table = kText;
   };
   std::vector<State> stack(1);
   std::map<int32_t, std::string> fonts;
   std::vector<uint32_t> colors;
   uint32_t rgb = 0;
   int32_t entry = 0, deff = 0;
-  struct Raw {
-    char16_t c;
-    bool bold;
-    int32_t font, color;
-  };
-  std::vector<Raw> raw;
+  std::vector<std::pair<char16_t, State>> raw;  // the tables may come after the text
   RtfReader reader(rtf);
-  RtfItem item;
-  while (reader.Next(item)) {
+  for (RtfItem item; reader.Next(item);) {
     const RtfToken& t = item.token;
+    if (t.kind == RtfTokenKind::kGroupStart || t.kind == RtfTokenKind::kGroupEnd) {
+      if (t.kind == RtfTokenKind::kGroupStart) stack.push_back(stack.back());
+      if (t.kind == RtfTokenKind::kGroupEnd && stack.size() > 1) stack.pop_back();
+      continue;
+    }
     State& s = stack.back();
-    if (t.kind == RtfTokenKind::kGroupStart) {
-      stack.push_back(stack.back());
-      continue;
-    }
-    if (t.kind == RtfTokenKind::kGroupEnd) {
-      if (stack.size() > 1) stack.pop_back();
-      continue;
-    }
-    if (s.table == State::kFonts && t.kind == RtfTokenKind::kText) {
+    if (s.table != kText && t.kind == RtfTokenKind::kText) {
       for (char ch : t.raw) {
-        if (ch == ';')
-          entry = -1;
-        else if (entry >= 0)
-          fonts[entry] += ch;
+        if (ch == ';' && s.table == kColors) colors.push_back(std::exchange(rgb, 0));
+        if (ch == ';' && s.table == kFonts) entry = -1;
+        if (ch != ';' && s.table == kFonts && entry >= 0) fonts[entry] += ch;
       }
       continue;
     }
-    if (s.table == State::kColors && t.kind == RtfTokenKind::kText) {
-      for (char ch : t.raw) {
-        if (ch == ';') colors.push_back(rgb), rgb = 0;
-      }
-      continue;
-    }
-    if (t.kind == RtfTokenKind::kControlWord) {
-      const int32_t p = t.hasParam ? t.param : 1;
-      if (t.name == "fonttbl") s.table = State::kFonts;
-      if (t.name == "colortbl") s.table = State::kColors;
-      if (t.name == "deff") deff = p;
-      if (t.name == "plain") s.bold = false, s.font = -1, s.color = 0;
-      if (t.name == "b") s.bold = p != 0;
-      if (t.name == "cf") s.color = p;
-      if (t.name == "red") rgb |= static_cast<uint32_t>(p & 0xFF);
-      if (t.name == "green") rgb |= static_cast<uint32_t>(p & 0xFF) << 8;
-      if (t.name == "blue") rgb |= static_cast<uint32_t>(p & 0xFF) << 16;
-      if (t.name == "f") {
-        if (s.table == State::kFonts)
-          entry = p, fonts[entry].clear();
-        else
-          s.font = p;
-      }
-    }
-    if (item.hidden || s.table != State::kText) continue;
+    const int32_t p = t.hasParam ? t.param : 1;
+    const std::string_view n = t.kind == RtfTokenKind::kControlWord ? t.name : "";
+    if (n == "fonttbl" || n == "colortbl") s.table = n == "fonttbl" ? kFonts : kColors;
+    if (n == "deff") deff = p;
+    if (n == "plain") s = {.table = s.table};
+    if (n == "b") s.bold = p != 0;
+    if (n == "cf") s.color = p;
+    if (n == "red" || n == "green" || n == "blue")
+      rgb |= static_cast<uint32_t>(p & 0xFF) << (n == "red" ? 0 : n == "green" ? 8 : 16);
+    if (n == "f" && s.table == kFonts) fonts[entry = p].clear();
+    if (n == "f" && s.table != kFonts) s.font = p;
+    if (item.hidden || s.table != kText) continue;
     if (t.kind == RtfTokenKind::kText) {
       for (char ch : t.raw.substr(item.skipped))
-        raw.push_back({reader.DecodeByte(static_cast<uint8_t>(ch)), s.bold, s.font, s.color});
+        raw.push_back({reader.DecodeByte(static_cast<uint8_t>(ch)), s});
     } else {
-      for (uint8_t i = 0; i < item.charCount; ++i)
-        raw.push_back({item.chars[i], s.bold, s.font, s.color});
+      for (uint8_t i = 0; i < item.charCount; ++i) raw.push_back({item.chars[i], s});
     }
   }
   std::vector<StyledChar> out;
-  for (const Raw& r : raw) {
-    auto f = fonts.find(r.font < 0 ? deff : r.font);
+  for (const auto& [c, s] : raw) {
+    auto f = fonts.find(s.font < 0 ? deff : s.font);
     std::string name = f == fonts.end() ? "" : f->second;
-    while (!name.empty() && name.front() == ' ') name.erase(0, 1);
-    const uint32_t color =
-        r.color > 0 && static_cast<size_t>(r.color) < colors.size() ? colors[r.color] : 0;
-    out.push_back({r.c, r.bold, name, color});
+    name.erase(0, name.find_first_not_of(' '));
+    const auto color = static_cast<size_t>(s.color);
+    out.push_back({c, s.bold, name, color < colors.size() ? colors[color] : 0});
   }
   return out;
-}
-
-std::vector<StyledChar> StylesOnly(std::vector<StyledChar> chars) {
-  for (StyledChar& c : chars) c.c = 0;
-  return chars;
 }
 
 }  // namespace qv::test

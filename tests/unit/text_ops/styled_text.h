@@ -13,12 +13,10 @@ struct StyledChar {
   char16_t c = 0;
   bool bold = false;
   std::string font;    // the font table's name, "" when undefined
-  uint32_t color = 0;  // 0x00BBGGRR; 0 also for the automatic colour
+  uint32_t color = 0;  // 0x00BBGGRR from the colour table; 0 also for the automatic colour
   bool operator==(const StyledChar&) const = default;
 };
 
 std::vector<StyledChar> StyledText(std::string_view rtf);
-// The styles alone, characters blanked, for comparing formatting across case changes.
-std::vector<StyledChar> StylesOnly(std::vector<StyledChar> chars);
 
 }  // namespace qv::test
