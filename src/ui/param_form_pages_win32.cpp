@@ -203,8 +203,19 @@ void TParamForm::CreateActionsPage() {
   Check("cbSound", L"Play a sound signal at copying", kCbSound, kInner, 282);
   Add("edSound", L"EDIT", L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, kInner + 16, 308, 280,
       kRowHeight, kEdSound, WS_EX_CLIENTEDGE);
-  Add("btSound", L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, kInner + 300, 307, 36, 23,
-      kBtSound);
+  HWND browse = Add("btSound", L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, kInner + 300, 307,
+                    36, 23, kBtSound);
+  // The button's hint; the tooltip goes with the dialog.
+  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(browse);
+  tool.lpszText = const_cast<wchar_t*>(L"Browse...");
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TParamForm::CreateHotkeysPage() {

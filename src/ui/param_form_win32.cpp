@@ -81,7 +81,7 @@ constexpr ComboBinding kCombos[] = {
 // The controls each enabling rule switches.
 struct EnableBinding {
   bool ParamEnabling::*rule;
-  std::initializer_list<int> ids;
+  std::vector<int> ids;
 };
 
 COLORREF ToColorRef(uint32_t colour) {
@@ -366,8 +366,7 @@ void TParamForm::btApplyClick() {
 }
 
 void TParamForm::btSoundClick() {
-  const std::filesystem::path current(std::u8string(
-      reinterpret_cast<const char8_t*>(controls_.soundFile.data()), controls_.soundFile.size()));
+  const std::filesystem::path current(Text(kEdSound));
   std::filesystem::path folder = current.parent_path();
   if (current.empty() || !FileExists(current)) folder = win32::ProgramFile().parent_path();
   if (auto chosen = win32::AskFileName(Handle(), false, "Wave (*.wav)|*.wav", folder);

@@ -188,7 +188,9 @@ TEST(ParamRules, CtrlTabPagesWrapAtBothEnds) {
   EXPECT_EQ(NextParamPage(0, true), kParamAboutPage);
   for (int page = 0; page < kParamPageCount; ++page) {
     EXPECT_EQ(NextParamPage(NextParamPage(page, false), true), page);
-    if (page < kParamAboutPage) EXPECT_EQ(NextParamPage(page, false), page + 1);
+    if (page < kParamAboutPage) {
+      EXPECT_EQ(NextParamPage(page, false), page + 1);
+    }
   }
   const struct {
     uint16_t key;
