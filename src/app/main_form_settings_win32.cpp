@@ -3,6 +3,8 @@
 // and the autostart entry.
 #include "app/main_form_win32.h"
 
+#include <commctrl.h>
+
 #include "settings/autorun.h"
 #include "settings/options_file.h"
 #include "settings/quick_settings.h"

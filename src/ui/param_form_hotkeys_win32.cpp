@@ -1,10 +1,11 @@
 // The settings dialog's hotkeys page: the tree of operations, the modifier
 // list, the key field and the list of assigned hotkeys, mirroring the hotkey
 // editor, which registers and saves every change.
+#include "ui/param_form_win32.h"
+
 #include <commctrl.h>
 
 #include "platform/win32/wide_win32.h"
-#include "ui/param_form_win32.h"
 #include "util/codepage.h"
 
 namespace qv {
@@ -23,7 +24,7 @@ void TParamForm::FillHotkeyTree() {
     insert.hParent = node.IsGroup() ? TVI_ROOT : group;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = wide.data();
+    insert.item.pszText = reinterpret_cast<wchar_t*>(wide.data());
     insert.item.lParam = index;
     HTREEITEM item = TreeView_InsertItem(tree, &insert);
     if (node.IsGroup()) group = item;

@@ -1,11 +1,12 @@
 // The settings dialog's controls, page by page, at their designed places:
 // page buttons in the left column, the pages in the notebook beside it, the
 // buttons in the bottom row. Every control is named for the language files.
+#include "ui/param_form_win32.h"
+
 #include <commctrl.h>
 
 #include "hotkeys/modifiers.h"
 #include "platform/win32/wide_win32.h"
-#include "ui/param_form_win32.h"
 #include "util/codepage.h"
 
 namespace qv {
@@ -203,8 +204,8 @@ void TParamForm::CreateActionsPage() {
   Check("cbSound", L"Play a sound signal at copying", kCbSound, kInner, 282);
   Add("edSound", L"EDIT", L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, kInner + 16, 308, 280,
       kRowHeight, kEdSound, WS_EX_CLIENTEDGE);
-  HWND browse = Add("btSound", L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, kInner + 300, 307,
-                    36, 23, kBtSound);
+  HWND browse = Add("btSound", L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, kInner + 300, 307, 36,
+                    23, kBtSound);
   // The button's hint; the tooltip goes with the dialog.
   HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),

@@ -1,6 +1,7 @@
 // The settings dialog, the quick settings menu and starting with the system,
 // through the real program.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The autostart lists in the registry: Software\Microsoft\Windows\
-// CurrentVersion\Run under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER.
+// The autostart lists in the registry: the Run key of the current Windows
+// version under HKEY_LOCAL_MACHINE and under HKEY_CURRENT_USER.
 #include <filesystem>
 
 #include "platform/autostart.h"
