@@ -31,6 +31,7 @@ void TParamForm::FillHotkeyTree() {
   }
   for (HTREEITEM item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item))
     TreeView_Expand(tree, item, TVE_EXPAND);
+  TreeView_SelectSetFirstVisible(tree, TreeView_GetRoot(tree));
 }
 
 void TParamForm::ShowHKeys() {

@@ -117,6 +117,10 @@ TParamForm::TParamForm(HWND owner, ParamFormData data, ParamFormHost host)
   InitCommonControlsEx(&init);
   customColours_.fill(RGB(255, 255, 255));
   if (!CreateForm("ParamForm", L"Quorvane Settings", 526, 432, owner)) return;
+  // Group boxes paint only their frames: the window paints the ground below them.
+  SetWindowLongPtrW(
+      Handle(), GWL_STYLE,
+      GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CLIPCHILDREN));
   editor_ = std::make_unique<HotkeyEditor>(
       data_.hotkeys, data_.registrar, static_cast<HotkeyDialogs&>(*this),
       [this] {

@@ -175,7 +175,11 @@ TEST_F(Settings, AlignToTheTopFromTheQuickSettingsMenu) {
   // fbFast, the second toolbar button: its menu, then the second item.
   RECT client{};
   GetClientRect(app.Window(), &client);
-  const LPARAM fast = MAKELPARAM(2 + 28 + 12, client.bottom - 31 + 2 + 2 + 12);
+  POINT point{2 + 28 + 12, client.bottom - 31 + 2 + 2 + 12};
+  const LPARAM fast = MAKELPARAM(point.x, point.y);
+  // A flat button clicks only with the screen pointer over it.
+  ClientToScreen(app.Window(), &point);
+  SetCursorPos(point.x, point.y);
   PostMessageW(app.Window(), WM_MOUSEMOVE, 0, fast);
   PostMessageW(app.Window(), WM_LBUTTONDOWN, MK_LBUTTON, fast);
   PostMessageW(app.Window(), WM_LBUTTONUP, 0, fast);
