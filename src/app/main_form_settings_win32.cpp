@@ -101,6 +101,8 @@ void TMainForm::SettingsSaved(bool ok) {
         RGB(o.background & 0xFF, (o.background >> 8) & 0xFF, (o.background >> 16) & 0xFF));
   if (IsWindowVisible(hwnd_)) {
     Visualize();
+    // A smaller count may have taken the highlighted slot away.
+    if (effects.count) FixSelection();
     if (ok) SetForegroundWindow(hwnd_);
   }
 }

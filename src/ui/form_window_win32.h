@@ -63,8 +63,6 @@ class TFormWindow {
   // Hides a modeless window without closing it (no CanClose, no OnClose).
   void Hide();
   HFONT Font() const { return font_.Get(); }
-  // Names a control created elsewhere (a child built with its own calls).
-  void AddComponent(const char* name, HWND hwnd) { components_.push_back({name, hwnd}); }
 
   virtual void OnShow() {}
   virtual void OnCommand(int id, int notification) = 0;
