@@ -139,11 +139,6 @@ void TMainForm::WriteOption(const char* section, const char* key, const std::str
     ShowMessage(UnableToWriteMessage(core_->folders.OptionsFile));
 }
 
-void TMainForm::ToggleOption(bool& option, const char* section, const char* key) {
-  option = !option;
-  WriteOption(section, key, option ? "1" : "0");
-}
-
 void TMainForm::ShowAutoHideGlyph() {
   // "top-on" while the window stays, "top-off" while it hides itself.
   if (auto glyph = win32::LoadBitmapResource(instance_, AutoHide ? L"TOP-OFF" : L"TOP-ON"))
@@ -155,13 +150,6 @@ void TMainForm::ToggleAutoHide() {
   core_->options.autohide = AutoHide;
   ShowAutoHideGlyph();
   WriteOption("main", "autohide", AutoHide ? "1" : "0");
-}
-
-void TMainForm::SetPlacement(uint8_t align) {
-  AlignMode = align;
-  core_->options.align = align;
-  Visualize();
-  WriteOption("main", "align", std::to_string(align));
 }
 
 void TMainForm::SaveSlotCommand(size_t index) {
@@ -285,23 +273,18 @@ void TMainForm::OnCommand(uint16_t id) {
       SetPlacement(static_cast<uint8_t>(id - kCmdPlace1 + 1));
       return;
     case kCmdOpenLinks:
-      ToggleOption(core.options.url, "actions", "url");
-      return;
     case kCmdCreateMessages:
-      ToggleOption(core.options.mail, "actions", "mail");
-      return;
     case kCmdPlaySound:
-      ToggleOption(core.options.playsound, "addition", "playsound");
-      core.LoadCopySound();
-      return;
     case kCmdNoDouble:
-      ToggleOption(core.options.nodouble, "main", "nodouble");
-      return;
     case kCmdShowPaths:
-      ToggleOption(core.options.pathfiles, "addition", "pathfiles");
-      core.ApplyOptionsToContext();
-      core.RebuildFileViews();
-      RedrawIfVisible();
+      QuickToggleCommand(static_cast<QuickToggle>(id - kCmdOpenLinks));
+      return;
+    case kCmdSettings:
+    case kCmdAbout:
+      ShowSettings(id == kCmdAbout);
+      return;
+    case kCmdHelp:
+      ShowHelp("interface.html");
       return;
     default:
       if (id >= kCmdLoadSet0 && id < kCmdLoadSet0 + kMaxSetMenuItems)

@@ -30,6 +30,11 @@ KeyContext TMainForm::KeyContextNow() const {
 }
 
 bool TMainForm::PreviewKey(const MSG& msg) {
+  // The modeless settings dialog's own keys and its keyboard navigation.
+  if (paramForm_) {
+    MSG copy = msg;
+    if (paramForm_->PreTranslate(copy)) return true;
+  }
   const bool key =
       msg.message == WM_KEYDOWN || (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F10);
   if (!key || !core_ || !(msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) return false;

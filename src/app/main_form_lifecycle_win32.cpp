@@ -44,6 +44,8 @@ void TMainForm::FormCreate() {
   core_->monitor.onSlotsChanged = [this] { RedrawIfVisible(); };
   core_->monitor.onNewSlotActions = [this](size_t index) { DoActions(index); };
   if (auto message = core_->PrepareFoldersAndOptions()) ShowMessage(*message);
+  // The autostart entry again, so a moved program starts from its new place.
+  SetAutorun(core_->options.autoran);
   RegisterHotkeys();
   const Options& o = core_->options;
   Page = o.page;
@@ -126,6 +128,11 @@ void TMainForm::FormCloseQuery() {
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
   WindowGeometry geometry{window.left, window.top, client.right, client.bottom, std::nullopt};
+  if (paramForm_ && paramForm_->Handle()) {
+    RECT dialog{};
+    GetWindowRect(paramForm_->Handle(), &dialog);
+    geometry.paramPosition = std::pair<int32_t, int32_t>(dialog.left, dialog.top);
+  }
   if (!SaveWindowGeometry(IniFile(core_->folders.OptionsFile), geometry))
     ShowMessage(UnableToWriteMessage(core_->folders.OptionsFile));
 }

@@ -29,7 +29,7 @@ SetFormHost TMainForm::MakeSetFormHost() {
   };
   host.loadSet = [this](size_t index) { SetsMenuClick(index); };
   host.setsChanged = [this] { CreateSetMenu(); };
-  host.help = [] {};  // the manual's "setsman.html" page, once there is help
+  host.help = [this] { ShowHelp("setsman.html"); };
   return host;
 }
 

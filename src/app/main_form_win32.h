@@ -3,6 +3,7 @@
 // down in order, and shows the clipboard and the saved slots. Its handlers are
 // spread over main_form_*_win32.cpp by concern: lifecycle, clipboard chain,
 // layout, slots, commands.
+#include "platform/win32/autostart_win32.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/hotkeys_win32.h"
@@ -12,6 +13,7 @@
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
 #include "tray/cool_tray_icon_win32.h"
+#include "ui/param_form_win32.h"
 #include "ui/pict_form_win32.h"
 #include "ui/set_forms_win32.h"
 #include "ui/popup_menu_win32.h"
@@ -27,6 +29,7 @@
 
 #include "history/app_core.h"
 #include "hotkeys/hotkey_table.h"
+#include "settings/quick_settings.h"
 #include "text_ops/text_output.h"
 #include "ui/auto_select.h"
 #include "ui/key_commands.h"
@@ -80,7 +83,8 @@ class TMainForm {
 
   // Steps of start-up and shut-down whose subsystems are not built yet.
   void ApplyLanguage() {}
-  void CreateSettingsDialog() {}
+  // The help file's page `topic`.
+  void ShowHelp(const std::string& /*topic*/) {}
   void ReleaseTextFont() {}
 
   // Clipboard viewer chain (main_form_clipboard_win32.cpp).
@@ -191,10 +195,20 @@ class TMainForm {
   void ClickLoadButton();
   void ToggleAutoHide();
   void ShowAutoHideGlyph();
-  // A quick-settings check item: flips the option and writes it.
-  void ToggleOption(bool& option, const char* section, const char* key);
+  // A placement of the quick settings: applied, shown in the dialog, written.
   void SetPlacement(uint8_t align);
   void WriteOption(const char* section, const char* key, const std::string& value);
+
+  // Settings (main_form_settings_win32.cpp).
+  void CreateSettingsDialog();
+  void ShowSettings(bool about);
+  // After OK (`ok`) or Apply: options.cfg again, applied to the windows.
+  void SettingsSaved(bool ok);
+  // The options the dialog applies to the windows when it shows them.
+  void ApplyWindowOptions();
+  void QuickToggleCommand(QuickToggle toggle);
+  std::string ProgramPath() const;
+  void SetAutorun(bool on);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -210,6 +224,7 @@ class TMainForm {
   win32::Win32HotkeyRegistrar hotkeyRegistrar_;
   win32::Win32TextCase textCase_;
   win32::Win32ShellOpener shell_;
+  win32::Win32AutostartList autostart_;
   HotkeyTable hotkeys_{win32::KeyboardLayoutName};
   std::unique_ptr<AppCore> core_;
 
@@ -229,6 +244,7 @@ class TMainForm {
   std::unique_ptr<TPictForm> pictForm_;
   std::unique_ptr<TSaveSetForm> saveSetForm_;
   std::unique_ptr<TLoadSetForm> loadSetForm_;
+  std::unique_ptr<TParamForm> paramForm_;
   HWND tooltip_ = nullptr;
 
   // Window state.

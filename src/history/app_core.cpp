@@ -59,7 +59,13 @@ ReloadEffects AppCore::ReLoadOptions() {
   // leaves room for the next copies.
   if (effects.count) monitor.TrimToCount();
   ApplyDiskPolicy();
-  if (effects.slotsRedraw) RebuildFileViews();
+  // Text views are in the text font: a new font makes them again, text
+  // views when they are next shown, file lists at once.
+  const bool newFont = TextFontFromOptions(before) != TextFontFromOptions(options);
+  if (newFont)
+    for (TClipRec& rec : list.Slots)
+      if (rec.HasTextFlag()) rec.TextView.reset();
+  if (effects.slotsRedraw || newFont) RebuildFileViews();
   if (options.playsound || before.playsound != options.playsound || before.sound != options.sound)
     LoadCopySound();
   return effects;

@@ -86,13 +86,15 @@ void HotkeyTable::LoadHotkeys(const IniDocument& doc) {
   }
 }
 
+void HotkeyTable::WriteHotkeys(IniDocument& doc) const {
+  for (int n = 1; n <= kHotkeyOperationCount; ++n) {
+    const THotkeyEntry& row = Row(n);
+    doc.Set(kSection, FindHotkeyOperation(n)->key, row.Assigned ? row.Text : "");
+  }
+}
+
 bool HotkeyTable::SaveHotkeys(const IniFile& file) const {
-  return file.Update([this](IniDocument& doc) {
-    for (int n = 1; n <= kHotkeyOperationCount; ++n) {
-      const THotkeyEntry& row = Row(n);
-      doc.Set(kSection, FindHotkeyOperation(n)->key, row.Assigned ? row.Text : "");
-    }
-  });
+  return file.Update([this](IniDocument& doc) { WriteHotkeys(doc); });
 }
 
 bool HotkeyTable::RegisterHotkeys(HotkeyRegistrar& registrar) const {

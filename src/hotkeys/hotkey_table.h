@@ -48,6 +48,8 @@ class HotkeyTable {
 
   // Every row from section "hotkeys" (a missing key: no hotkey).
   void LoadHotkeys(const IniDocument& doc);
+  // All 24 keys into a document: the text of an assigned row, empty for the others.
+  void WriteHotkeys(IniDocument& doc) const;
   // All 24 keys in operation order in one update: the text of an assigned
   // row, empty for the others. False when the file could not be written.
   bool SaveHotkeys(const IniFile& file) const;

@@ -8,7 +8,8 @@
 
 namespace qv::win32 {
 
-std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view filter) {
+std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view filter,
+                                      const std::filesystem::path& folder) {
   // The dialog wants the pairs separated and ended by NULs.
   std::u16string pairs = Utf8ToUtf16(filter);
   for (char16_t& c : pairs)
@@ -22,6 +23,8 @@ std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view fi
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
+  const std::wstring initialFolder = folder.wstring();
+  if (!initialFolder.empty()) dialog.lpstrInitialDir = initialFolder.c_str();
   dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_ENABLESIZING |
                  OFN_EXPLORER | (save ? 0 : OFN_FILEMUSTEXIST);
   if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;

@@ -14,10 +14,12 @@ struct FileChoice {
   int filterIndex = 1;  // 1-based, as the dialog counts
 };
 
-// Runs the dialog with an empty name and the first filter chosen. `filter` is
-// written as "Name|*.ext|Name|*.a; *.b". Saving does not ask about replacing:
-// the commands append extensions, so they ask about the name they will write.
-std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view filter);
+// Runs the dialog with an empty name and the first filter chosen, in
+// `folder` when one is given. `filter` is written as "Name|*.ext|Name|*.a;
+// *.b". Saving does not ask about replacing: the commands append extensions,
+// so they ask about the name they will write.
+std::optional<FileChoice> AskFileName(HWND owner, bool save, std::string_view filter,
+                                      const std::filesystem::path& folder = {});
 
 // True when `file` does not exist or the user agrees to replace it.
 bool ConfirmReplace(HWND owner, const std::filesystem::path& file);

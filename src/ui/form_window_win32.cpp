@@ -11,7 +11,8 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-bool TFormWindow::CreateForm(const char* name, const wchar_t* caption, int width, int height) {
+bool TFormWindow::CreateForm(const char* name, const wchar_t* caption, int width, int height,
+                             HWND owner) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
@@ -26,7 +27,7 @@ bool TFormWindow::CreateForm(const char* name, const wchar_t* caption, int width
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   HWND hwnd = CreateWindowExW(exStyle, kFormClass, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
+                              r.right - r.left, r.bottom - r.top, owner, nullptr, instance, this);
   if (!hwnd) return false;
   window_.Reset(hwnd);
   // Tahoma 13 pixels, as the program's other windows.
@@ -101,6 +102,7 @@ void TFormWindow::ShowModal(HWND owner) {
   SetWindowPos(hwnd, HWND_TOPMOST, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE);
   showing_ = true;
+  modal_ = true;
   OnShow();
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
@@ -121,19 +123,45 @@ void TFormWindow::ShowModal(HWND owner) {
   }
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   ShowWindow(hwnd, SW_HIDE);
+  modal_ = false;
   if (owner && IsWindowVisible(owner)) SetForegroundWindow(owner);
+}
+
+void TFormWindow::ShowModeless() {
+  HWND hwnd = window_.Get();
+  if (!hwnd) return;
+  if (!showing_) {
+    showing_ = true;
+    OnShow();
+  }
+  ShowWindow(hwnd, SW_SHOW);
+  SetForegroundWindow(hwnd);
+}
+
+void TFormWindow::Hide() {
+  if (modal_) return;  // the modal loop hides it when it ends
+  showing_ = false;
+  ShowWindow(window_.Get(), SW_HIDE);
 }
 
 void TFormWindow::Close() {
   if (!showing_ || !CanClose()) return;
   OnClose();
   showing_ = false;
+  if (!modal_) ShowWindow(window_.Get(), SW_HIDE);
+}
+
+bool TFormWindow::PreTranslate(MSG& msg) {
+  HWND hwnd = window_.Get();
+  if (!hwnd || modal_ || !showing_ || (msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd))) return false;
+  return FormKey(msg) || IsDialogMessageW(hwnd, &msg);
 }
 
 bool TFormWindow::FormKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   HWND hwnd = window_.Get();
   if (msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd)) return false;
+  if (OnKey(msg.wParam)) return true;
   switch (msg.wParam) {
     case VK_ESCAPE:
       Close();
@@ -167,6 +195,7 @@ LRESULT CALLBACK TFormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 LRESULT TFormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL && lParam == 0) {

@@ -1,7 +1,8 @@
 #pragma once
 // A dialog window built from controls at run time: shown modally over its
-// owner with its own message loop, keyboard navigation between its controls,
-// Esc to close and F1 for help. Its controls are listed by component name in
+// owner with its own message loop, or modeless with the program's loop
+// passing it its messages; keyboard navigation between its controls, Esc to
+// close and F1 for help. Its controls are listed by component name in
 // creation order, which is how the translated texts find them.
 #include <windows.h>
 
@@ -26,8 +27,14 @@ class TFormWindow {
   // Shows the window centred over the owner (or the screen) and returns when
   // it is closed. The owner is disabled meanwhile.
   void ShowModal(HWND owner);
+  // Shows the window where it is and returns at once; the program's message
+  // loop passes it its messages through PreTranslate.
+  void ShowModeless();
   // Closes the window when CanClose agrees.
   void Close();
+  // For a modeless window: true when the message was the form's key or a
+  // dialog navigation key, handled here.
+  bool PreTranslate(MSG& msg);
   bool Showing() const { return showing_; }
   HWND Handle() const { return window_.Get(); }
   // The window first, then its controls in creation order.
@@ -37,7 +44,9 @@ class TFormWindow {
  protected:
   TFormWindow() = default;
   // Creates the hidden window with a client area of width x height.
-  bool CreateForm(const char* name, const wchar_t* caption, int width, int height);
+  // An owned window stays above its owner.
+  bool CreateForm(const char* name, const wchar_t* caption, int width, int height,
+                  HWND owner = nullptr);
   HWND AddControl(const char* name, const wchar_t* className, const wchar_t* text, DWORD style,
                   int x, int y, int width, int height, int id, DWORD exStyle = 0);
   HWND AddLabel(const char* name, const wchar_t* text, int x, int y, int width, int height,
@@ -51,12 +60,24 @@ class TFormWindow {
   void SetText(int id, std::u16string_view text);
   void Enable(int id, bool enabled);
   void Show(int id, bool shown);
+  // Hides a modeless window without closing it (no CanClose, no OnClose).
+  void Hide();
+  HFONT Font() const { return font_.Get(); }
 
   virtual void OnShow() {}
   virtual void OnCommand(int id, int notification) = 0;
   // Esc closes; F1 asks for help; others go to the controls.
   virtual void OnHelp() {}
   virtual bool CanClose() { return true; }
+  // A key down for the window or one of its controls, before the form's own
+  // keys; true when it was handled.
+  virtual bool OnKey(WPARAM /*key*/) { return false; }
+  // Any message of the window before the form's handling; true when handled,
+  // with the result in `result`.
+  virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                         LRESULT& /*result*/) {
+    return false;
+  }
   virtual void OnClose() {}
   // The default button, run by Enter outside a multi-line edit.
   int defaultButton_ = 0;
@@ -71,6 +92,7 @@ class TFormWindow {
   GdiFont font_;
   std::vector<NamedControl> components_;
   bool showing_ = false;
+  bool modal_ = false;
 };
 
 }  // namespace qv::win32

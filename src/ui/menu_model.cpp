@@ -115,8 +115,8 @@ Menu TransparencyMenu(int percent) {
 }
 
 Menu ParamMenu() {
-  return {Item(kCmdSettings, "&Settings...\tF9", false), Item(kCmdHelp, "&Help\tF1", false),
-          Item(kCmdAbout, "&About...", false)};
+  return {Item(kCmdSettings, "&Settings...\tF9"), Item(kCmdHelp, "&Help\tF1"),
+          Item(kCmdAbout, "&About...")};
 }
 
 Menu FastMenu(const Options& o) {
@@ -131,8 +131,8 @@ Menu FastMenu(const Options& o) {
 }
 
 Menu TrayMenu() {
-  return Join({{Item(kCmdHelp, "&Help", false), Item(kCmdAbout, "&About...", false)},
-               {Item(kCmdShowHide, "Main &window"), Item(kCmdSettings, "S&ettings...", false)},
+  return Join({{Item(kCmdHelp, "&Help"), Item(kCmdAbout, "&About...")},
+               {Item(kCmdShowHide, "Main &window"), Item(kCmdSettings, "S&ettings...")},
                {Item(kCmdPrevious, "&Previous slot"), Item(kCmdNext, "&Next slot")},
                {Item(kCmdExit, "&Exit")}});
 }

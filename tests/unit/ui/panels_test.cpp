@@ -96,7 +96,7 @@ TEST(MenuModel, Menus) {
   for (const MenuItem& item : TrayMenu())
     tray += (item.IsSeparator() ? "-" : (item.enabled ? "" : "~") + item.caption) + "|";
   EXPECT_EQ(tray,
-            "~&Help|~&About...|-|Main &window|~S&ettings...|-|&Previous slot|&Next slot|-|&Exit|");
+            "&Help|&About...|-|Main &window|S&ettings...|-|&Previous slot|&Next slot|-|&Exit|");
   Menu transparency = TransparencyMenu(30);
   ASSERT_EQ(transparency.size(), 10u);
   for (size_t i = 0; i < transparency.size(); ++i) EXPECT_EQ(transparency[i].checked, i == 3);
