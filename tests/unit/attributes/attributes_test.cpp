@@ -52,12 +52,13 @@ TEST(ClassifySnapshot, FlagsKindSizeAndFormatNames) {
   MakeClipRec(f.slots, f.slots.size(), f.attrs);
   EXPECT_EQ(Summary(f.slots.back()), "TS 0 0x0");
   // Registered names are cut to 59 characters; standard ones by number.
-  const uint32_t registered = f.clipboard.RegisterFormat(std::string(70, 'N'));
-  EXPECT_EQ(GetFormatName(f.clipboard, registered), std::string(59, 'N'));
+  std::string e59, rest;
+  for (int i = 0; i < 70; ++i) (i < 59 ? e59 : rest) += "\xC3\xA9";
+  EXPECT_EQ(FormatNameOf(0xC000, e59 + rest), e59) << "59 characters, none split";
   const std::pair<uint32_t, const char*> names[] = {
       {CF_HDROP, "CF_HDROP"},  {17, "CF_MAX (Win 95)"},  {511, "UNKNOWN_FORMAT"},
       {512, "PRIVATE_FORMAT"}, {767, "PRIVATE_FORMAT"},  {768, "GDIObj"},
-      {1023, "GDIObj"},        {1024, "UNKNOWN_FORMAT"},
+      {1023, "GDIObj"},        {1024, "UNKNOWN_FORMAT"}, {142, "CF_DSPENHMETAFILE"},
   };
   for (const auto& [id, name] : names) EXPECT_EQ(GetFormatName(f.clipboard, id), name) << id;
   // On disk: every attribute from one read of the data file and one parse.
@@ -110,11 +111,11 @@ TEST(MakePictureViews, BitmapsAndMetafiles) {
   SimFixture f;
   PreviewSettings settings;
   settings.pictureSize = 40;  // the picture view fits 160 x 120
-  f.clipboard.SetBitmapByOther({200, 100, std::vector<uint32_t>(200 * 100, 0x123456)});
+  f.clipboard.SetBitmapByOther({100, 200, std::vector<uint32_t>(100 * 200, 0x123456)});
   TClipRec& bitmap = f.CaptureNew();
   MakePictureViews(bitmap, f.renderer, settings);
-  EXPECT_EQ(bitmap.Thumbnail, (Bitmap32{75, 38, std::vector<uint32_t>(75 * 38, 0x123456)}));
-  EXPECT_EQ(bitmap.PictureView, (Bitmap32{160, 80, std::vector<uint32_t>(160 * 80, 0x123456)}));
+  EXPECT_EQ(bitmap.Thumbnail, (Bitmap32{28, 56, std::vector<uint32_t>(28 * 56, 0x123456)}));
+  EXPECT_EQ(bitmap.PictureView, (Bitmap32{60, 120, std::vector<uint32_t>(60 * 120, 0x123456)}));
   for (int width : {60, 300}) {
     const Bytes emf = MakeTestEmf(width, width / 2, Bytes{9});
     TClipRec& rec = f.CaptureNew({{CF_ENHMETAFILE, emf}});

@@ -18,10 +18,11 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-// The slots, oldest first, as one string of one-letter texts ("-": empty).
+// The slots, oldest first, as one string of one-letter texts ("-": empty, "?":
+// a slot whose data is gone).
 std::string Slots(const ModelFixture& f) {
   std::string out;
-  for (const std::string& text : f.Texts()) out += text;
+  for (const std::string& text : f.Texts()) out += text.empty() ? "?" : text;
   return out;
 }
 
@@ -84,15 +85,14 @@ TEST(History, Scenarios) {
       {"+a +b +c +d d2", "abd"},
       {"+a +b +c +d d3", "abcd"},  // Slot 0 is not deleted
       {"+a +b +c +d c c", "d"},
+      {"+a +b c", "b"},
       {"+a +b +c +d c b n u0 v0 d0 s0", "d", "d"},  // one slot: nothing moves
       {"+a +b +c +d s0 ?", "dbca", "a", 150},       // a late notice of the program's own write
       {"+a +b +c +d e s1", "abcdb", "b"},           // swap with an empty Slot 0 duplicates
       {"+a +b +c +d p1", "abcdb", "b"},             // comes back as a new Slot 0
       {"+a +b +c +d u0", "bacd"},
-      {"+a +b +c +d u0 u2", "badc", "c"},
       {"+a +b +c +d u0 u2 u3", "cadb", "b", 200},  // Slot 0 wraps round to the oldest place
       {"+a +b +c +d e u3", "abcd", "d"},
-      {"+a +b +c +d v3", "abdc", "c"},
       {"+a +b +c +d v3 v2", "adbc", "c"},
       {"+a +b +c +d v3 v2 v0", "cdba", "a"},  // the oldest wraps round to Slot 0
       {"+a +b +c +d e v0", "bcda", "a"},
@@ -107,7 +107,6 @@ TEST(History, Scenarios) {
       {"+a +b +c x e r +d", "abcd", "d"},  // Slot 0 is put back on an empty clipboard
       {"+a +b +c e x r", "abc", "c"},      // an empty Slot 0 is not stored
       {"+a +b +c x e #1 r", "bc", "c"},
-      {"+a +b +c x e #2 r", "abc", "c"},
       {"+a +b +c e x D #2 r +d +e +f d0 e o r", "abc"},  // a kill loses nothing stored
   };
   for (const auto& c : cases) {
@@ -144,19 +143,21 @@ TEST(ClipMonitor, WhatLeavesTheHistoryAlone) {
 
 TEST(ClipMonitor, AChangeDuringACaptureIsNotLost) {
   ModelFixture f;
+  std::string copy = "+t";  // right after our capture read the clipboard, its notice ignored
   int closes = 0, opens = 0;
   f.clipboard.afterClose = [&] {
-    // A copy right after our capture read the clipboard, its notice ignored.
-    if (++closes == 2) Play(f, "+d");
+    if (++closes == 2) Play(f, copy);
   };
-  Play(f, "+t");
+  Play(f, "+t");  // the same content again: no second slot
+  closes = 0, copy = "+d";
+  Play(f, "+o");
   f.clipboard.afterClose = nullptr;
   f.clipboard.beforeOpen = [&] {
     if (++opens == 2) Play(f, "+r");  // between the first look and the capture
   };
-  Play(f, "+o");
+  Play(f, "+x");
   f.clipboard.beforeOpen = nullptr;
-  EXPECT_EQ(Slots(f), "tdr") << "content replaced before it was read is captured once";
+  EXPECT_EQ(Slots(f), "todr") << "content replaced before it was read is captured once";
 }
 
 TEST(ClipMonitor, CopySoundAndActionsForNewCopiesOnly) {
@@ -235,14 +236,13 @@ TEST(Options, EachChangeHasItsOneEffectReloadingAppliesThem) {
   // Reloading trims to a smaller count at once and keeps the preview size.
   ModelFixture f;
   Play(f, "+a +b +c +d");
-  IniFile ini(f.core->folders.OptionsFile);
-  ASSERT_TRUE(ini.WriteString("slots", "count", "2") && ini.WriteString("slots", "maxsize", "100"));
-  ASSERT_TRUE(ini.WriteString("picture", "size", "120"));
+  const auto file = f.core->folders.OptionsFile;
+  ASSERT_TRUE(WriteWholeFile(file, AsBytes("[slots]\ncount=2\nmaxsize=100\n[picture]\nsize=120")));
   EXPECT_TRUE(f.core->ReLoadOptions().count);
   EXPECT_EQ(Slots(f), "bcd");
   EXPECT_EQ(f.core->options.maxsize, 100u * 1024u);
   EXPECT_EQ(f.core->options.pictureSize, 60) << "the preview size waits for the next start";
-  ASSERT_TRUE(ini.WriteString("slots", "count", "20"));
+  ASSERT_TRUE(WriteWholeFile(file, AsBytes("[slots]\ncount=20")));
   f.core->ReLoadOptions();
   EXPECT_EQ(Slots(f), "bcd") << "a larger count adds no empty slots";
 }

@@ -15,7 +15,7 @@ const auto Plain = RtfToPlainText;
 TEST(RtfToPlainText, WhatAReaderShows) {
   const std::pair<std::string, std::u16string> cases[] = {
       // Escapes through the document's code page; raw 8-bit text too.
-      {"{\\rtf1\\ansi\\ansicpg1252 caf\\'e9 \\u8364? x}", u"café € x"},
+      {"{\\rtf1\\ansi\\ansicpg1252 caf\\'e9 \\u8364? \\'aa}", u"café € ª"},
       {"{\\rtf1\\ansi\\ansicpg1252 caf\xE9 \\'80}", u"café €"},
       {"{\\rtf1 \\u-10179?\\u-8704?}", u"😀"},  // negative \uN, a surrogate pair
       {"{\\rtf1 \\\\ \\{ \\} a\\~b \\emdash \\lquote x\\rquote}",
@@ -46,7 +46,8 @@ TEST(RtfToPlainText, WhatAReaderShows) {
       {"}}}{\\rtf1 x}", u"x"},
       {"{\\rtf1 abc{\\b def", u"abcdef"},  // truncated
       {"{\\rtf1 a}}}b{", u"a"},            // unbalanced
-      {"{\\rtf1 a\\", u"a"},               // a lone backslash at the end
+      {"{\\rtf1 a\\", u"a"},
+      {"{\\rtf1 a\\u-9", u"a\uFFF7"},  // a lone backslash at the end
       {"{\\rtf1 a\\'zz\\'4}", u"azz\u0004"},
       {"{\\rtf1 a\\bin999999999999 xyz}", u"a"},  // \bin beyond the input
       {"{\\rtf1 a\\bin-5 b}", u"ab"},
@@ -68,8 +69,7 @@ TEST(RtfToPlainText, InstalledCodePageUnlessTheDocumentSays1252) {
                        }});
   EXPECT_EQ(Plain("{\\rtf1\\ansi \\'80\\'81}"), u"\u0480\u0481");
   EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1251 \\'80}"), u"\u0480");
-  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252\\fs24 \\'80\\'e9}"), u"€é")
-      << "only \\ansicpg sets the code page";
+  EXPECT_EQ(Plain("{\\rtf1\\ansi\\ansicpg1252\\fs24 \\'80\\'e9}"), u"€é");  // \\fs is no page
   InstallAnsiCodePage({});
 }
 

@@ -226,6 +226,7 @@ TEST(TClipRec, LargeStreamsGoToDataFilesInTheWorkFolder) {
   big.FreeSnapshotData(true);
   EXPECT_TRUE(big.GetSnapshotData().empty()) << "a vanished data file reads as empty";
   EXPECT_TRUE(FileExists(own.FileName));
+  EXPECT_FALSE(DuplicateSnapshot(own, big, f.ctx) || own.OnDisk) << "nothing to copy: in memory";
   big.ClearSnapshot();
   EXPECT_FALSE(big.Kind || big.OnDisk || big.HasText || big.Size);
   f.ctx.write2disk = false;

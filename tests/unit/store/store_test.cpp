@@ -18,6 +18,10 @@ namespace fs = std::filesystem;
 TEST(Folders, CreatedWhereFilesWereAndNamesOfSlotFiles) {
   test::TempFolder root;
   AppFolders f = MakeAppFolders(root.path());
+  std::ofstream(f.DataFolder) << "the user's";
+  EnsureAppFolders(f);
+  EXPECT_TRUE(fs::is_regular_file(f.DataFolder)) << "only work and sets replace a file";
+  fs::remove(f.DataFolder);
   fs::create_directories(f.DataFolder);
   std::ofstream(f.WorkFolder) << "a file";
   EnsureAppFolders(f);
@@ -114,13 +118,12 @@ TEST(SlotAttributes, RefusesMalformedFilesAndLeavesTheRecord) {
       {"kind 6", test::Patched(good, 0, 6)},
       {"a flag of 2", test::Patched(good, 3, 2)},
   };
-  TClipRec before;
-  before.Kind = kKindOther;
   for (const auto& [name, bytes] : cases) {
     TClipRec out;
     out.Kind = kKindOther;
+    const Bytes before = WriteSlotAttributes(out);
     EXPECT_FALSE(ReadSlotAttributes(bytes, out)) << name;
-    EXPECT_EQ(WriteSlotAttributes(out), WriteSlotAttributes(before)) << name << ": left as it was";
+    EXPECT_EQ(WriteSlotAttributes(out), before) << name << ": left as it was";
   }
 }
 
