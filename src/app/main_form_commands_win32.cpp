@@ -117,7 +117,8 @@ void TMainForm::UpdateToolTips() {
     tool.cbSize = TTTOOLINFOW_V1_SIZE;
     tool.hwnd = hwnd_;
     tool.uId = i + 1;
-    tool.rect = toolButtons_[i]->BoundsRect();
+    // Hidden buttons (the search field stands there) show no hint.
+    tool.rect = toolButtons_[i]->Visible() ? toolButtons_[i]->BoundsRect() : RECT{};
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
@@ -174,8 +175,7 @@ void TMainForm::LoadSlotCommand() {
 void TMainForm::FixSelection() {
   PanelKinds kinds{};
   for (int k = 0; k < kSlotViewCount; ++k) kinds[static_cast<size_t>(k)] = slots_[k]->Kind();
-  const int panel =
-      AutoSelectSlot(SelectedPanel, static_cast<int>(core_->list.Slots.size()), kinds);
+  const int panel = AutoSelectSlot(SelectedPanel, ShownLength(), kinds);
   if (panel != SelectedPanel) SelectSlot(panel);
 }
 
@@ -278,6 +278,9 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdNoDouble:
     case kCmdShowPaths:
       QuickToggleCommand(static_cast<QuickToggle>(id - kCmdOpenLinks));
+      return;
+    case kCmdFind:
+      OpenFind();
       return;
     case kCmdSettings:
     case kCmdAbout:

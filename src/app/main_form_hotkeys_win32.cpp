@@ -21,8 +21,7 @@ void TMainForm::UnregisterHotkeys() {
 size_t TMainForm::SlotShownIn(int panel) const {
   // What the view shows once laid out: while the window is hidden its views
   // are not refilled, so their tags may be older than the list.
-  const VisualizePlan plan =
-      PlanVisualize(static_cast<int>(core_->list.Slots.size()), Page, scroll_);
+  const VisualizePlan plan = PlanRows();
   const SlotFill& fill = plan.slots[static_cast<size_t>(panel)];
   if (fill.action == SlotFill::Action::kSnapshot) return static_cast<size_t>(fill.index);
   return static_cast<size_t>(std::max(0, slots_[static_cast<size_t>(panel)]->Tag));
@@ -34,8 +33,10 @@ void TMainForm::WMHotKey(int id) {
   HotkeyDispatchState state;
   state.slot0HasText = slot0.HasText || slot0.HasRichText;
   state.slot0HasPicture = slot0.HasBitmap || slot0.HasMetafile;
-  state.slotCount = list.size();
-  state.newestSavedKindSet = list.size() >= 2 && list[list.size() - 2].Kind != kKindEmpty;
+  // The rows as shown: while a search filters them, the matches.
+  state.slotCount = static_cast<size_t>(ShownLength());
+  const int newest = NewestShownIndex();
+  state.newestSavedKindSet = newest >= 0 && list[static_cast<size_t>(newest)].Kind != kKindEmpty;
   state.page = Page;
   const HotkeyCommand command = DispatchHotkey(id, state);
   switch (command.action) {

@@ -9,14 +9,15 @@
 namespace qv {
 
 int TMainForm::ShownSavedPanels() const {
-  return std::min(Page, std::max(1, static_cast<int>(core_->list.Slots.size()) - 1));
+  return std::min(Page, std::max(1, ShownLength() - 1));
 }
 
 KeyContext TMainForm::KeyContextNow() const {
   const TClipArr& list = core_->list.Slots;
-  const int records = static_cast<int>(list.size());
+  const int records = ShownLength();
   const bool slot0Kind = !list.empty() && list.back().Kind != kKindEmpty;
-  const bool newestKind = records >= 2 && list[list.size() - 2].Kind != kKindEmpty;
+  const int newest = NewestShownIndex();
+  const bool newestKind = newest >= 0 && list[static_cast<size_t>(newest)].Kind != kKindEmpty;
   KeyContext context;
   context.focus = SelectedPanel;
   for (int k = 0; k < kSlotViewCount; ++k) {
@@ -43,6 +44,12 @@ bool TMainForm::PreviewKey(const MSG& msg) {
   press.shift = GetKeyState(VK_SHIFT) < 0;
   press.ctrl = GetKeyState(VK_CONTROL) < 0;
   press.alt = GetKeyState(VK_MENU) < 0;
+  if (findEdit_ && msg.hwnd == findEdit_) return FindFieldKey(press);
+  // Esc closes an open search field wherever the keyboard focus is.
+  if (press.key == VK_ESCAPE && findEdit_ && IsWindowVisible(findEdit_)) {
+    CloseFind();
+    return true;
+  }
   return FormKeyDown(press);
 }
 
@@ -72,7 +79,7 @@ void TMainForm::RunKeyStep(const KeyStep& step) {
       FocusState state;
       state.focus = SelectedPanel;
       state.panels = ShownSavedPanels();
-      state.records = static_cast<int>(core_->list.Slots.size());
+      state.records = ShownLength();
       state.slot0Empty = slots_[0]->Kind() == DisplayKind::kEmptyClipboard;
       state.scroll = scroll_;
       const FocusState next = NavigateFocus(step.key, state);

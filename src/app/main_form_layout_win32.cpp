@@ -10,6 +10,7 @@
 #include "ui/ground_win32.h"
 #include "ui/opacity.h"
 #include "ui/paint_guards_win32.h"
+#include "ui/slot_filter.h"
 
 namespace qv {
 namespace {
@@ -48,6 +49,7 @@ void TMainForm::CreateControls() {
                           0, kScrollWidth, 100, hwnd_, nullptr, instance_, nullptr);
   CreateSlots();
   CreateToolbar();
+  CreateFindField();
   ArrangeControls();
 }
 
@@ -80,6 +82,7 @@ void TMainForm::ArrangeControls() {
   for (size_t i = 0; i < toolButtons_.size(); ++i) {
     if (toolButtons_[i]) toolButtons_[i]->SetBounds(buttonsLeft + kLefts[i], groundTop + 2, 24, 24);
   }
+  ArrangeFindField(w, groundTop);
   UpdateToolTips();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -108,19 +111,21 @@ void TMainForm::SetClientHeight(int height) {
 }
 
 void TMainForm::Visualize() {
-  const int length = static_cast<int>(core_->list.Slots.size());
-  VisualizePlan plan = PlanVisualize(length, Page, scroll_);
+  RefreshFilter();
+  VisualizePlan plan = PlanRows();
   SetClientHeight(plan.clientHeight);
   PlaceWindow();
   ApplyScroll(plan.scroll);
-  for (int k = 0; k < kSlotViewCount; ++k) {
-    const SlotFill& fill = plan.slots[static_cast<size_t>(k)];
-    if (fill.action == SlotFill::Action::kSnapshot)
-      FillSlot(k, fill.index);
-    else if (fill.action == SlotFill::Action::kEmptySlot) {
-      slots_[k]->SetDisplayKind(static_cast<int>(DisplayKind::kEmptySlot));
-      SetWindowTextW(slots_[k]->Handle(), L"Empty slot");
-    }
+  for (int k = 0; k < kSlotViewCount; ++k) ApplyFill(k, plan.slots[static_cast<size_t>(k)]);
+}
+
+void TMainForm::ApplyFill(int panel, const SlotFill& fill) {
+  if (fill.action == SlotFill::Action::kSnapshot) {
+    FillSlot(panel, fill.index);
+  } else if (fill.action == SlotFill::Action::kEmptySlot) {
+    slots_[panel]->SetDisplayKind(static_cast<int>(DisplayKind::kEmptySlot));
+    slots_[panel]->Tag = -1;
+    SetWindowTextW(slots_[panel]->Handle(), L"Empty slot");
   }
 }
 
@@ -141,20 +146,17 @@ void TMainForm::ApplyScroll(const ScrollState& scroll) {
 
 void TMainForm::sBarChange(int position) {
   if (scrollUpdating_) return;
-  const int length = static_cast<int>(core_->list.Slots.size());
-  ScrollRefill refill = PlanScrollChange(length, Page, position);
+  ScrollRefill refill = PlanScrollChange(ShownLength(), Page, position);
+  if (filter_)
+    MapFilteredRows(refill.slots, *filter_, static_cast<int>(core_->list.Slots.size()), Page);
   scroll_.position = refill.position;
   ApplyScroll(scroll_);
-  for (int k = 1; k < kSlotViewCount; ++k) {
-    const SlotFill& fill = refill.slots[static_cast<size_t>(k)];
-    if (fill.action == SlotFill::Action::kSnapshot) FillSlot(k, fill.index);
-  }
+  for (int k = 1; k < kSlotViewCount; ++k) ApplyFill(k, refill.slots[static_cast<size_t>(k)]);
 }
 
 void TMainForm::OnMouseWheel(int delta) {
   if (!scroll_.enabled) return;
-  const int length = static_cast<int>(core_->list.Slots.size());
-  const int position = WheelPosition(scroll_, delta, length, Page);
+  const int position = WheelPosition(scroll_, delta, ShownLength(), Page);
   if (position != scroll_.position) sBarChange(position);
 }
 

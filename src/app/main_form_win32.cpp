@@ -67,10 +67,12 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormCreate();
       return 0;
     case WM_SHOWWINDOW:
-      if (wParam)
+      if (wParam) {
         FormShow();
-      else
+      } else {
+        CloseFind();
         PostMessageW(hwnd_, kMsgTrayHintMode, 0, 0);
+      }
       break;
     case kMsgTrayHintMode:
       SetTrayHintMode();
@@ -108,6 +110,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) != WA_INACTIVE) desktop_.NoteForeground(reinterpret_cast<HWND>(lParam));
       LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
       if (core_) OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      // Back in the window, the user goes on typing in the open search field.
+      if (LOWORD(wParam) != WA_INACTIVE && findEdit_ && IsWindowVisible(findEdit_))
+        SetFocus(findEdit_);
       return result;
     }
     case WM_ACTIVATEAPP:
@@ -171,6 +176,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     case WM_COMMAND:
+      if (lParam != 0 && reinterpret_cast<HWND>(lParam) == findEdit_) {
+        if (HIWORD(wParam) == EN_CHANGE) FindTextChanged();
+        return 0;
+      }
       if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) OnCommand(LOWORD(wParam));
       return 0;
     case WM_HOTKEY:

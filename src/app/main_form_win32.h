@@ -25,9 +25,12 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "history/app_core.h"
+#include "search/search_index.h"
 #include "hotkeys/hotkey_table.h"
 #include "settings/quick_settings.h"
 #include "text_ops/text_output.h"
@@ -99,6 +102,7 @@ class TMainForm {
   // Layout (main_form_layout_win32.cpp).
   void CreateControls();
   void Visualize();
+  void ApplyFill(int panel, const SlotFill& fill);
   void ArrangeControls();
   void PlaceWindow();
   void SetClientHeight(int height);
@@ -199,6 +203,28 @@ class TMainForm {
   void SetPlacement(uint8_t align);
   void WriteOption(const char* section, const char* key, const std::string& value);
 
+  // Finding slots (main_form_find_win32.cpp). While the search field holds
+  // words, the rows show only the saved slots that match; the views, keys,
+  // menus and hotkeys work on those rows as on the whole list.
+  void CreateFindField();
+  void ArrangeFindField(int clientWidth, int groundTop);
+  void OpenFind();
+  // Clears and hides the field: the toolbar, the rows, the scroll position and
+  // the highlight return to what they were before it opened.
+  void CloseFind();
+  void FindTextChanged();
+  // Keys while the field has the keyboard focus; true when handled here.
+  bool FindFieldKey(const KeyPress& press);
+  // Matches for the field's words against the list as it is now.
+  void RefreshFilter();
+  // The length of the list the rows stand for: the matches and Slot 0 while
+  // filtering, else the whole list.
+  int ShownLength() const;
+  // The newest saved slot the rows show, or -1.
+  int NewestShownIndex() const;
+  // What each view shows now, filtered or not.
+  VisualizePlan PlanRows() const;
+
   // Settings (main_form_settings_win32.cpp).
   void CreateSettingsDialog();
   void ShowSettings(bool about);
@@ -246,6 +272,15 @@ class TMainForm {
   std::unique_ptr<TLoadSetForm> loadSetForm_;
   std::unique_ptr<TParamForm> paramForm_;
   HWND tooltip_ = nullptr;
+  HWND findEdit_ = nullptr;
+  std::u16string findCue_ = u"Find";  // the empty field's grey text
+  std::unique_ptr<SlotSearchIndex> searchIndex_;
+  SearchQuery findQuery_;
+  std::optional<std::vector<int>> filter_;  // saved slots matching, newest first
+  struct FindReturn {
+    int position = 0;
+    int selectedPanel = -1;
+  } findReturn_;
 
   // Window state.
   int Page = 5;

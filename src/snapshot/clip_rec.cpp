@@ -10,12 +10,14 @@
 namespace qv {
 
 void TClipRec::ClearSnapshot() {
+  ContentStamp = NextSerial();
   Attributes() = DerivedAttributes{};
   OnDisk = false;
   FileName.clear();
 }
 
 void TClipRec::FreeSnapshotData(bool deleteFile) {
+  ContentStamp = NextSerial();
   if (!OnDisk) {
     Data.reset();
   } else if (deleteFile && !FileName.empty()) {
@@ -30,6 +32,7 @@ void TClipRec::FreeSnapshotData(bool deleteFile) {
 }
 
 bool TClipRec::SetSnapshotData(Bytes stream, std::vector<uint32_t> formats, ClipContext& ctx) {
+  ContentStamp = NextSerial();
   Size = static_cast<uint32_t>(stream.size());
   bool written = true;
   if (ctx.BelongsOnDisk(Size)) {

@@ -54,6 +54,10 @@ class TClipRec : public DerivedAttributes {
   // it: a command opened for a record finds it again, or finds it gone. Not
   // stored; CopySnapshot leaves it alone.
   uint64_t Serial = NextSerial();
+  // Changes whenever the record's content does (a capture into it, a copy,
+  // a release), so text derived from a content version can be kept by it.
+  // Not stored.
+  uint64_t ContentStamp = NextSerial();
   std::optional<Bytes> Data;  // the stream while it is kept in memory
   bool OnDisk = false;
   std::filesystem::path FileName;  // the data file while OnDisk

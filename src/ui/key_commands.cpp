@@ -45,6 +45,10 @@ void PlanChain(const KeyPress& press, const KeyContext& c, std::vector<KeyStep>&
       steps.push_back(Command(key == kKeyLeft ? kCmdPrevious : kCmdNext));
       return;
     }
+    if (key == 'F') {
+      steps.push_back(Command(kCmdFind));
+      return;
+    }
     if (key == 'S' && panel.usable)
       command = kCmdSaveSlot;
     else if (key == 'T' && panel.usable && panel.textOrFiles)

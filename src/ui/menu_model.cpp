@@ -116,7 +116,7 @@ Menu TransparencyMenu(int percent) {
 
 Menu ParamMenu() {
   return {Item(kCmdSettings, "&Settings...\tF9"), Item(kCmdHelp, "&Help\tF1"),
-          Item(kCmdAbout, "&About...")};
+          Item(kCmdAbout, "&About..."), Item(kCmdFind, "&Find...\tCtrl+F")};
 }
 
 Menu FastMenu(const Options& o) {

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one UTF-8 decoder, so every reader agrees on what a character is.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -37,6 +38,25 @@ inline Utf8Char DecodeUtf8(std::string_view text, size_t i) {
   }
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
   return {cp, length, true};
+}
+
+// Appends the UTF-8 form of a code point (at most U+10FFFF).
+inline void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 }  // namespace qv

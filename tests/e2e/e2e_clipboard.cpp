@@ -6,7 +6,13 @@
 
 #include "e2e_support.h"
 #include "snapshot/clipboard_io.h"
+#include "attributes/attribute_context.h"
+#include "attributes/classify.h"
+#include "platform/win32/metafile_renderer_win32.h"
+#include "platform/win32/system_win32.h"
 #include "store/slot_folder.h"
+#include "store/work_folder.h"
+#include "text_ops/text_output.h"
 #include "util/codepage.h"
 #include "util/file_io.h"
 #include "util/ini.h"
@@ -109,6 +115,23 @@ std::vector<std::string> StoredTexts() {
 int StoredCount() {
   return static_cast<int>(
       IniFile(DataFolder() / L"work" / L"slots.cfg").ReadInteger("main", "count", -1));
+}
+
+bool StoreTexts(const std::vector<std::string>& texts) {
+  const auto folder = DataFolder() / L"work";
+  std::filesystem::create_directories(folder);
+  win32::Win32System system;
+  win32::Win32MetafileRenderer renderer;
+  const std::vector<uint32_t> formats = {CF_UNICODETEXT, CF_TEXT};
+  AttributeContext attributes(
+      [](uint32_t id) { return id == CF_TEXT ? "CF_TEXT" : "CF_UNICODETEXT"; }, formats, renderer);
+  TClipArr slots(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) {
+    slots[i].Data = TextSnapshot(std::nullopt, Utf8ToUtf16(texts[i]), 0);
+    slots[i].Size = static_cast<uint32_t>(slots[i].Data->size());
+    MakeClipRec(slots, i, attributes);
+  }
+  return !WorkFolder(folder, system).Save(slots);
 }
 
 }  // namespace qv::e2e

@@ -42,5 +42,8 @@ bool SyncWith(HWND window);
 // The CF_TEXT texts of the slots stored in the work folder, oldest first.
 std::vector<std::string> StoredTexts();
 int StoredCount();
+// Writes the work folder as an exit that kept these text slots would (oldest
+// first; the last one is Slot 0).
+bool StoreTexts(const std::vector<std::string>& texts);
 
 }  // namespace qv::e2e

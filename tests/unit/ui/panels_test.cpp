@@ -179,6 +179,8 @@ TEST(PlanKey, KeyTable) {
       {"Ctrl+Down", {kKeyDown, false, true}, onClip, {kSelect, Cmd(kCmdSlotDown), Nav(kKeyDown)}},
       {"Ctrl+Up without focus only navigates", {kKeyUp, false, true}, unfocused, {Nav(kKeyUp)}},
       {"Ctrl+Left", {kKeyLeft, false, true}, unfocused, {Cmd(kCmdPrevious)}},
+      {"Ctrl+F", {'F', false, true}, unfocused, {Cmd(kCmdFind)}},
+      {"F alone", {'F'}, onText, {}},
       {"Ctrl+S", {'S', false, true}, onClip, {kSelect, Cmd(kCmdSaveSlot)}},
       {"Ctrl+S on nothing", {'S', false, true}, onEmpty, {}},
       {"Ctrl+T on text", {'T', false, true}, onText, {kSelect, Cmd(kCmdSaveText)}},
