@@ -62,6 +62,7 @@ void TMainForm::OpenFind() {
     grToolButtons_->SetVisible(false);
     UpdateToolTips();
     ShowWindow(findEdit_, SW_SHOW);
+    searchIndex_->Prepare(core_->list.Slots);
   }
   SetForegroundWindow(hwnd_);
   SetFocus(findEdit_);

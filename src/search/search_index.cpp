@@ -18,21 +18,24 @@ size_t SlotSearchIndex::KeptBytes() const {
 
 std::vector<int> SlotSearchIndex::Find(const TClipArr& slots, const SearchQuery& query) {
   std::vector<int> matches;
-  lastReads_ = 0;
-  if (slots.size() < 2) {
-    kept_.clear();
+  if (query.MatchesAll()) {
+    for (size_t i = slots.empty() ? 0 : slots.size() - 1; i-- > 0;)
+      matches.push_back(static_cast<int>(i));
     return matches;
   }
+  Walk(slots, &query, &matches);
+  return matches;
+}
+
+void SlotSearchIndex::Walk(const TClipArr& slots, const SearchQuery* query,
+                           std::vector<int>* matches) {
+  lastReads_ = 0;
   // Newest first: the budget goes to the slots the user most likely looks
   // for, and texts of records that left the list (or changed) are dropped.
   std::unordered_map<uint64_t, std::string> kept;
   size_t keptBytes = 0;
-  for (size_t i = slots.size() - 1; i-- > 0;) {
+  for (size_t i = slots.empty() ? 0 : slots.size() - 1; i-- > 0;) {
     const TClipRec& rec = slots[i];
-    if (query.MatchesAll()) {
-      matches.push_back(static_cast<int>(i));
-      continue;
-    }
     std::string text;
     if (auto found = kept_.find(rec.ContentStamp); found != kept_.end()) {
       text = std::move(found->second);
@@ -41,14 +44,13 @@ std::vector<int> SlotSearchIndex::Find(const TClipArr& slots, const SearchQuery&
       text = FoldedText(rec);
       ++lastReads_;
     }
-    if (MatchesQuery(text, query)) matches.push_back(static_cast<int>(i));
+    if (query && MatchesQuery(text, *query)) matches->push_back(static_cast<int>(i));
     if (keptBytes + text.size() <= budget_) {
       keptBytes += text.size();
       kept.emplace(rec.ContentStamp, std::move(text));
     }
   }
-  if (!query.MatchesAll()) kept_ = std::move(kept);
-  return matches;
+  kept_ = std::move(kept);
 }
 
 }  // namespace qv

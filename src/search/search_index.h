@@ -25,6 +25,10 @@ class SlotSearchIndex {
   // indices, newest first. An empty query matches every saved slot.
   std::vector<int> Find(const TClipArr& slots, const SearchQuery& query);
 
+  // Derives and keeps the texts ahead of the first search (as the field
+  // opens, before the first key arrives).
+  void Prepare(const TClipArr& slots) { Walk(slots, nullptr, nullptr); }
+
   // Forgets every kept text.
   void Clear() { kept_.clear(); }
   size_t KeptBytes() const;
@@ -34,6 +38,9 @@ class SlotSearchIndex {
 
  private:
   std::string FoldedText(const TClipRec& rec) const;
+  // Visits the saved slots newest first with their folded texts, keeping
+  // those within the budget; matches go to `matches` when there is a query.
+  void Walk(const TClipArr& slots, const SearchQuery* query, std::vector<int>* matches);
 
   const TextCase& textCase_;
   size_t budget_;

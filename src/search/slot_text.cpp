@@ -1,5 +1,7 @@
 #include "search/slot_text.h"
 
+#include <array>
+
 #include "platform/clipboard.h"
 #include "rtf/rich_text.h"
 #include "snapshot/clipboard_io.h"
@@ -32,13 +34,19 @@ std::string SlotSearchText(const TClipRec& rec, const SlotStreamView& view) {
 }
 
 std::string FoldCase(std::string_view utf8, const TextCase& textCase) {
+  // ASCII through a table taken from the system's mapping (which may differ
+  // from plain ASCII, as the Turkish I does): most text is mostly ASCII.
+  std::array<char32_t, 128> ascii{};
+  for (char32_t c = 0; c < 128; ++c) ascii[c] = textCase.Lower(c);
   std::string folded;
   folded.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const auto c = static_cast<unsigned char>(utf8[i]);
     if (c < 0x80) {
-      // ASCII takes the table too: the system may map it differently (Turkish I).
-      folded += static_cast<char>(textCase.Lower(c));
+      if (ascii[c] < 0x80)
+        folded += static_cast<char>(ascii[c]);
+      else
+        AppendUtf8(folded, ascii[c]);
       ++i;
       continue;
     }
