@@ -29,8 +29,16 @@ void TMainForm::OnChangeCbChain(HWND removed, HWND next) {
 
 void TMainForm::OnDrawClipboard() {
   InformClipboardChange();
+  chainWatch_.NoticeHandled(clipboard_.SequenceNumber());
   // The next viewer always hears of the change, whatever the capture did.
   if (NextViewer) SendMessageW(NextViewer, WM_DRAWCLIPBOARD, 0, 0);
+}
+
+void TMainForm::WatchClipboardChain() {
+  if (shutDown_ || !inChain_) return;
+  if (!chainWatch_.ChainBroken(clipboard_.SequenceNumber(), GetTickCount())) return;
+  LeaveClipboardChain();
+  JoinClipboardChain();
 }
 
 void TMainForm::InformClipboardChange() {

@@ -93,6 +93,7 @@ void TMainForm::FormCreate() {
   Visualize();
   SelectedPanel = -1;
   StartIconTimer();
+  chainTimer_ = std::make_unique<TSimpleTimer>([this] { WatchClipboardChain(); }, 250, true);
   ApplyLanguage();
   CreateSetMenu();
 }
@@ -138,6 +139,7 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+  chainTimer_.reset();
   LeaveClipboardChain();
   UnregisterHotkeys();
   ReleaseTimers();

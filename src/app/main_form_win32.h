@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "history/app_core.h"
+#include "history/chain_watch.h"
 #include "search/search_index.h"
 #include "hotkeys/hotkey_table.h"
 #include "settings/quick_settings.h"
@@ -96,6 +97,9 @@ class TMainForm {
   void OnChangeCbChain(HWND removed, HWND next);
   void OnDrawClipboard();
   void InformClipboardChange();
+  // Rejoins the chain when changes stopped arriving (another program broke
+  // it); the notice of joining captures what was missed.
+  void WatchClipboardChain();
   // The URL and mail actions for a newly captured slot.
   void DoActions(size_t index);
 
@@ -264,6 +268,8 @@ class TMainForm {
   std::unique_ptr<TCoolTrayIcon> CoolTray;
   std::unique_ptr<TSimpleTimer> stBallon;
   std::unique_ptr<TSimpleTimer> stIcon;
+  std::unique_ptr<TSimpleTimer> chainTimer_;
+  ChainWatch chainWatch_;
   int iconCountdown_ = 0;
   win32::UniqueMenu pmTray;
   std::unique_ptr<TTextForm> textForm_;
