@@ -1,0 +1,69 @@
+// The clipboard monitor against another program that breaks the viewer
+// chain: it joins after the program and never passes the change notice on.
+#include <gtest/gtest.h>
+
+#include "e2e_clipboard.h"
+#include "e2e_support.h"
+#include "quorvane_process.h"
+
+namespace qv::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+LRESULT CALLBACK SwallowingViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // WM_DRAWCLIPBOARD and WM_CHANGECBCHAIN end here, as in a careless viewer.
+  if (message == WM_DRAWCLIPBOARD || message == WM_CHANGECBCHAIN) return 0;
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// A viewer window of this process that joins the chain in front of the
+// program and swallows every notice.
+struct BrokenViewer {
+  HWND window = nullptr;
+  HWND next = nullptr;
+  BrokenViewer() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = SwallowingViewerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QvBrokenViewer";
+    RegisterClassW(&wc);
+    window = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             wc.hInstance, nullptr);
+    next = SetClipboardViewer(window);
+  }
+  ~BrokenViewer() {
+    ChangeClipboardChain(window, next);
+    DestroyWindow(window);
+  }
+};
+
+std::wstring Slot0Text(HWND main) {
+  wchar_t text[128] = L"";
+  GetWindowTextW(SlotViews(main).at(0), text, 128);
+  return text;
+}
+
+TEST(Monitor, ACopyAfterAnotherProgramBrokeTheChainIsStillCaptured) {
+  ResetDataFolder();
+  EmptyTheClipboardNow();
+  WriteOptions("[main]\r\nminimized=0\r\n");
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(PutText("before"));
+  ASSERT_TRUE(WaitUntil([&] { return Slot0Text(app.Window()) == L"Text: before"; }, 5s));
+  BrokenViewer broken;
+  ASSERT_TRUE(broken.window);
+  for (const char* text : {"after the break", "and once more"}) {
+    ASSERT_TRUE(PutText(text));
+    const std::wstring expected = L"Text: " + std::wstring(text, text + strlen(text));
+    EXPECT_TRUE(WaitUntil([&] { return Slot0Text(app.Window()) == expected; }, 5s))
+        << "shows " << testing::PrintToString(Slot0Text(app.Window()));
+  }
+  ASSERT_TRUE(app.Exit());
+  EXPECT_EQ(StoredTexts(),
+            (std::vector<std::string>{"before", "after the break", "and once more"}));
+}
+
+}  // namespace
+}  // namespace qv::e2e
