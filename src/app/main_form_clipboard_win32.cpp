@@ -2,6 +2,7 @@
 #include "app/main_form_win32.h"
 
 #include "actions/address_actions.h"
+#include "util/flag_guard.h"
 
 namespace qv {
 
@@ -28,6 +29,10 @@ void TMainForm::OnChangeCbChain(HWND removed, HWND next) {
 }
 
 void TMainForm::OnDrawClipboard() {
+  // A chain that leads back here (a viewer rejoined in front of one that
+  // still names this window as its next) would pass the notice round forever.
+  if (inDrawClipboard_) return;
+  FlagGuard inside(inDrawClipboard_);
   InformClipboardChange();
   chainWatch_.NoticeHandled(clipboard_.SequenceNumber());
   // The next viewer always hears of the change, whatever the capture did.

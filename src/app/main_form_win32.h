@@ -244,6 +244,7 @@ class TMainForm {
   HWND hwnd_ = nullptr;
   HWND NextViewer = nullptr;
   bool inChain_ = false;
+  bool inDrawClipboard_ = false;
   bool shutDown_ = false;
 
   win32::Win32Clipboard clipboard_;
