@@ -94,6 +94,14 @@ void TMainForm::FormCreate() {
   SelectedPanel = -1;
   StartIconTimer();
   chainTimer_ = std::make_unique<TSimpleTimer>([this] { WatchClipboardChain(); }, 250, true);
+  // Every change of the list is in the work folder within moments, so a crash
+  // or a power cut loses no copy older than that. Not in the middle of the
+  // program's own clipboard write, whose command is still rearranging slots.
+  storeTimer_ = std::make_unique<TSimpleTimer>(
+      [this] {
+        if (!shutDown_ && !core_->capture.IgnoreClipboardChange) core_->StoreChangedSlots();
+      },
+      250, true);
   ApplyLanguage();
   CreateSetMenu();
 }
@@ -140,6 +148,7 @@ void TMainForm::FormCloseQuery() {
 
 void TMainForm::FormDestroy() {
   chainTimer_.reset();
+  storeTimer_.reset();
   LeaveClipboardChain();
   UnregisterHotkeys();
   ReleaseTimers();

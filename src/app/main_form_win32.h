@@ -270,6 +270,7 @@ class TMainForm {
   std::unique_ptr<TSimpleTimer> stBallon;
   std::unique_ptr<TSimpleTimer> stIcon;
   std::unique_ptr<TSimpleTimer> chainTimer_;
+  std::unique_ptr<TSimpleTimer> storeTimer_;
   ChainWatch chainWatch_;
   int iconCountdown_ = 0;
   win32::UniqueMenu pmTray;

@@ -68,6 +68,12 @@ ReloadEffects AppCore::ReLoadOptions() {
   if (effects.slotsRedraw || newFont) RebuildFileViews();
   if (options.playsound || before.playsound != options.playsound || before.sound != options.sound)
     LoadCopySound();
+  // No longer kept for the next start: the stored index and its files go at
+  // once, as an exit would remove them; the running list keeps its slots.
+  if (before.saveslots && !options.saveslots) {
+    work.Unstore(list.Slots);
+    storedOnce_ = false;
+  }
   return effects;
 }
 
@@ -90,7 +96,24 @@ void AppCore::LoadWorkSlots() {
 }
 
 std::optional<std::string> AppCore::SaveWorkSlots() {
-  return work.Save(list.Slots);
+  if (auto message = work.Save(list.Slots)) return message;
+  storedStamps_ = ListStamps();
+  storedOnce_ = true;
+  return std::nullopt;
+}
+
+std::vector<uint64_t> AppCore::ListStamps() const {
+  std::vector<uint64_t> stamps;
+  stamps.reserve(list.Slots.size());
+  for (const TClipRec& rec : list.Slots)
+    if (rec.Kind != kKindEmpty) stamps.push_back(rec.ContentStamp);
+  return stamps;
+}
+
+std::optional<std::string> AppCore::StoreChangedSlots() {
+  if (!options.saveslots) return std::nullopt;
+  if (storedOnce_ && ListStamps() == storedStamps_) return std::nullopt;
+  return SaveWorkSlots();
 }
 
 std::optional<std::string> AppCore::DiscardWorkSlots() {

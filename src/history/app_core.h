@@ -5,6 +5,7 @@
 // The main window drives it and shows it.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "attributes/attribute_context.h"
 #include "history/capture_state.h"
@@ -77,6 +78,16 @@ class AppCore {
   void ApplyDiskPolicy();
   // Shut-down: stores the slot list (saveslots) or discards it.
   std::optional<std::string> StoreSlotsForNextStart();
+  // While running, asked often (a few times a second): with saveslots on,
+  // writes the work folder when the list changed since it was last written,
+  // so a crash loses no more than the last moments. The message on failure.
+  std::optional<std::string> StoreChangedSlots();
+
+ private:
+  // The content stamps of the list as the work folder last stored it.
+  std::vector<uint64_t> storedStamps_;
+  bool storedOnce_ = false;
+  std::vector<uint64_t> ListStamps() const;
 };
 
 }  // namespace qv

@@ -37,6 +37,7 @@ TClipArr WorkFolder::Load(const ClipContext& clip, AttributeContext& attributes)
       if (!rec) continue;
       keep.insert(names.attributes);
       keep.insert(names.data);
+      stored_[rec->ContentStamp] = {names, WriteSlotAttributes(*rec)};
       loaded.push_back(std::move(*rec));
     }
     complete = true;
@@ -52,38 +53,61 @@ TClipArr WorkFolder::Load(const ClipContext& clip, AttributeContext& attributes)
 std::optional<std::string> WorkFolder::Save(const TClipArr& slots) {
   std::vector<SlotFileNames> names;
   std::set<std::string> keep;
+  std::unordered_map<uint64_t, StoredCopy> stored;
   for (const TClipRec& rec : slots) {
     if (rec.Kind == kKindEmpty) continue;  // an empty Slot 0 is not stored
+    const auto previous = stored_.find(rec.ContentStamp);
+    const StoredCopy* copy = previous != stored_.end() ? &previous->second : nullptr;
     std::filesystem::path dataPath;
     if (rec.OnDisk && FileExists(rec.FileName) && rec.FileName.parent_path() == folder_) {
       dataPath = rec.FileName;  // kept as it is, not rewritten
+    } else if (copy && FileExists(folder_ / copy->names.data)) {
+      dataPath = folder_ / copy->names.data;  // this content, stored by an earlier save
     } else {
       Bytes data = rec.GetSnapshotData();
       if (data.empty()) continue;  // its data file disappeared
       dataPath = MakeUniqueFileName(folder_, "dat", system_);
       if (!WriteWholeFile(dataPath, data)) return UnableToWriteMessage(dataPath);
     }
-    auto attributesPath = MakeUniqueFileName(folder_, "dat", system_);
-    if (!WriteWholeFile(attributesPath, WriteSlotAttributes(rec)))
-      return UnableToWriteMessage(attributesPath);
+    Bytes attributes = WriteSlotAttributes(rec);
+    std::filesystem::path attributesPath;
+    if (copy && copy->attributes == attributes && copy->names.data == IndexName(dataPath) &&
+        FileExists(folder_ / copy->names.attributes)) {
+      attributesPath = folder_ / copy->names.attributes;
+    } else {
+      attributesPath = MakeUniqueFileName(folder_, "dat", system_);
+      if (!WriteWholeFile(attributesPath, attributes)) return UnableToWriteMessage(attributesPath);
+    }
     names.push_back({IndexName(dataPath), IndexName(attributesPath)});
     keep.insert(names.back().data);
     keep.insert(names.back().attributes);
+    stored[rec.ContentStamp] = {names.back(), std::move(attributes)};
   }
   const auto index = folder_ / kSlotIndexName;
   if (!ReplaceFileAtomically(index, AsBytes(MakeSlotIndex(names).Text())))
     return UnableToWriteMessage(index);
   RemoveUnnamedSlotFiles(folder_, keep);
-  preserved_.clear();
+  // Until the next save, the files this index names stay even when the list
+  // lets go of them: a crash in between still finds every slot it names.
+  preserved_ = std::move(keep);
+  stored_ = std::move(stored);
   return std::nullopt;
 }
 
 std::optional<std::string> WorkFolder::Discard() {
+  return Unstore({});
+}
+
+std::optional<std::string> WorkFolder::Unstore(const TClipArr& slots) {
   const auto index = folder_ / kSlotIndexName;
   if (!ReplaceFileAtomically(index, AsBytes("[main]\r\ncount=0\r\n")))
     return UnableToWriteMessage(index);
+  std::set<std::string> inUse;
+  for (const TClipRec& rec : slots)
+    if (rec.OnDisk && rec.FileName.parent_path() == folder_) inUse.insert(IndexName(rec.FileName));
   preserved_.clear();
-  RemoveUnnamedSlotFiles(folder_, {});
+  stored_.clear();
+  RemoveUnnamedSlotFiles(folder_, inUse);
   return std::nullopt;
 }
 

@@ -303,6 +303,59 @@ TEST(WorkSlots, DamagedFoldersLoadWhatIsWhole) {
   }
 }
 
+// While running, the work folder follows the list: each store writes only
+// content the index does not hold yet, a deleted slot's files go with the
+// next store, and a start after a crash finds the list as last stored.
+TEST(WorkSlots, StoredAsTheListChanges) {
+  ModelFixture f;
+  f.StartAndLoad();
+  Play(f, "M +a +b +c");
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  const auto first = Index(f);
+  ASSERT_EQ(first.size(), 3u);
+  EXPECT_EQ(SlotFiles(Work(f)), 6u);
+  ASSERT_TRUE(WriteWholeFile(Work(f) / "slots.cfg", AsBytes("changed behind our back")));
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  EXPECT_EQ(ReadText(Work(f) / "slots.cfg"), "changed behind our back") << "nothing to store";
+  Play(f, "+d d1");  // a copy, and "b" deleted
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  const auto second = Index(f);
+  ASSERT_EQ(second.size(), 3u);
+  for (size_t k : {0u, 1u}) {
+    EXPECT_EQ(second[k].data, first[k * 2].data) << "a and c are named again, not rewritten";
+    EXPECT_EQ(second[k].attributes, first[k * 2].attributes);
+  }
+  EXPECT_FALSE(FileExists(Work(f) / first[1].data)) << "the deleted slot's files go";
+  EXPECT_EQ(SlotFiles(Work(f)), 6u);
+  Play(f, "u0");  // moves rearrange the index alone
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  EXPECT_EQ(Index(f)[0].data, second[1].data);
+  EXPECT_EQ(SlotFiles(Work(f)), 6u);
+  // A crash now: the next start finds the list as it was.
+  f.clipboard.ClearByOther();
+  f.StartAndLoad();
+  EXPECT_EQ(Slots(f), "cad");
+  // Switched off while running: the stored slots go as an exit would remove
+  // them, the running list keeps its own.
+  const auto reload = [&](const char* options) {
+    ASSERT_TRUE(WriteWholeFile(f.core->folders.OptionsFile, AsBytes(options)));
+    f.core->ReLoadOptions();
+  };
+  reload("[slots]\r\nmaxsize=100\r\n");
+  f.Copy(std::string(200 * 1024, 'e'));
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  const fs::path large = f.core->list.Slots.back().FileName;
+  ASSERT_TRUE(f.core->list.Slots.back().OnDisk);
+  EXPECT_EQ(SlotFiles(Work(f)), 8u);
+  reload("[slots]\r\nmaxsize=100\r\nsaveslots=0\r\n");
+  EXPECT_EQ(ReadText(Work(f) / "slots.cfg"), "[main]\r\ncount=0\r\n");
+  EXPECT_EQ(SlotFiles(Work(f)), 1u) << "only the data file the running list reads";
+  EXPECT_TRUE(FileExists(large));
+  EXPECT_EQ(f.core->list.Slots.size(), 4u);
+  ASSERT_FALSE(f.core->StoreChangedSlots());
+  EXPECT_EQ(ReadText(Work(f) / "slots.cfg"), "[main]\r\ncount=0\r\n");
+}
+
 // A slot on disk is stored by naming its file; the files a stored index names
 // stay until the next save; an exit without saveslots leaves none.
 TEST(WorkSlots, DiskPolicyExitAndStart) {
