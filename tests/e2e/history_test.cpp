@@ -56,6 +56,33 @@ TEST_F(History, TwentyCopiesKeepFifteenPlusTheClipboardAcrossARestart) {
   EXPECT_EQ(StoredTexts(), Sequence(5, 20)) << "Slot 0 is not duplicated";
 }
 
+// Killed in the middle of a stream of copies, at moments that differ from
+// round to round: every copy made a second before the kill is stored, and
+// no stored slot is lost.
+TEST_F(History, AKillLosesNoCopyOlderThanASecond) {
+  WriteOptions("[slots]\r\ncount=1000\r\n");
+  int copied = 0;
+  for (int round = 0; round < 3; ++round) {
+    Quorvane app;
+    ASSERT_TRUE(app.Ready());
+    const int burst = 5 + 4 * round;
+    CopyTexts(app, copied + 1, copied + burst);
+    copied += burst;
+    Sleep(1100);
+    // Copies still arriving when the process dies: these may or may not be kept.
+    for (int i = 1; i <= round; ++i)
+      PutText("late " + std::to_string(round) + "." + std::to_string(i));
+    app.process().Kill();
+    ASSERT_TRUE(app.process().WaitExit(std::chrono::seconds(10)));
+    std::vector<std::string> stored = StoredTexts();
+    std::vector<std::string> kept;
+    for (const std::string& text : stored)
+      if (text.rfind("late", 0) != 0) kept.push_back(text);
+    EXPECT_EQ(kept, Sequence(1, copied)) << "round " << round;
+    EmptyTheClipboardNow();
+  }
+}
+
 // Formats of every kind survive a capture, an exit and a start on an empty
 // clipboard, which gets the newest slot back.
 TEST_F(History, AnotherProgramsFormatsComeBackAfterARestart) {
