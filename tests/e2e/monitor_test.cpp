@@ -2,6 +2,9 @@
 // chain: it joins after the program and never passes the change notice on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "e2e_clipboard.h"
 #include "e2e_support.h"
 #include "quorvane_process.h"
@@ -63,6 +66,38 @@ TEST(Monitor, ACopyAfterAnotherProgramBrokeTheChainIsStillCaptured) {
   ASSERT_TRUE(app.Exit());
   EXPECT_EQ(StoredTexts(),
             (std::vector<std::string>{"before", "after the break", "and once more"}));
+}
+
+// Copies from another program in quick succession: at 30 ms apart every one
+// is captured. Closer spacings are tried too and reported, not required.
+TEST(Monitor, CopiesThirtyMillisecondsApartAreAllCaptured) {
+  for (int spacing : {30, 10, 3}) {
+    ResetDataFolder();
+    EmptyTheClipboardNow();
+    WriteOptions("[main]\r\nminimized=1\r\n[slots]\r\ncount=1000\r\n");
+    std::vector<std::string> copied;
+    {
+      Quorvane app;
+      ASSERT_TRUE(app.Ready());
+      for (int i = 1; i <= 100; ++i) {
+        copied.push_back("burst " + std::to_string(spacing) + "." + std::to_string(i));
+        ASSERT_TRUE(PutText(copied.back()));
+        Sleep(static_cast<DWORD>(spacing));
+      }
+      SyncWith(app.Window());
+      ASSERT_TRUE(app.Exit());
+    }
+    const std::vector<std::string> stored = StoredTexts();
+    size_t captured = 0;
+    for (const std::string& text : copied)
+      captured += std::find(stored.begin(), stored.end(), text) != stored.end();
+    std::printf("copies %d ms apart: %zu of 100 captured\n", spacing, captured);
+    RecordProperty("captured_at_" + std::to_string(spacing) + "_ms", static_cast<int>(captured));
+    if (spacing == 30) {
+      EXPECT_EQ(captured, 100u);
+      EXPECT_EQ(stored, copied) << "in order, once each";
+    }
+  }
 }
 
 }  // namespace
