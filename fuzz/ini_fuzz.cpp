@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::Options options;
   qv::OptionTable::ReadAll(doc, options);
   qv::ReadSlotIndex(doc);
-  qv::HotkeyTable hotkeys([] { return std::string("00000409"); });
+  qv::HotkeyTable hotkeys;
   hotkeys.LoadHotkeys(doc);
   qv::IniDocument written;
   hotkeys.WriteHotkeys(written);
