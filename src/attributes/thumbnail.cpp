@@ -50,7 +50,8 @@ uint32_t Average(uint64_t sum, uint64_t count) {
 }  // namespace
 
 FittedSize FitPicture(int w, int h, int maxWidth, int maxHeight) {
-  if (w <= maxWidth && h <= maxHeight) return {w, h, false};
+  // A picture without area has nothing to scale (and would divide by zero).
+  if (w <= 0 || h <= 0 || (w <= maxWidth && h <= maxHeight)) return {w, h, false};
   FittedSize fit{std::max(maxWidth, 0), 0, true};
   fit.height = static_cast<int>(MulDivRound(h, std::max(maxWidth, 0), w));
   if (fit.height > maxHeight) {

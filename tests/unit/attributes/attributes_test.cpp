@@ -83,10 +83,11 @@ TEST(ClassifySnapshot, FlagsKindSizeAndFormatNames) {
 // least one pixel.
 TEST(Thumbnails, FitAndAverage) {
   const std::tuple<int, int, int, int, int, int, bool> fits[] = {
-      {4, 2, 2, 1, 2, 1, true},       {75, 56, 75, 56, 75, 56, false},
-      {10, 5, 75, 56, 10, 5, false},  {4000, 3000, 75, 56, 75, 56, true},
-      {100, 10, 75, 56, 75, 8, true}, {10, 100, 75, 56, 6, 56, true},
-      {1000, 1, 75, 56, 75, 1, true}, {1, 1000, 75, 56, 1, 56, true},
+      {4, 2, 2, 1, 2, 1, true},        {75, 56, 75, 56, 75, 56, false},
+      {10, 5, 75, 56, 10, 5, false},   {4000, 3000, 75, 56, 75, 56, true},
+      {100, 10, 75, 56, 75, 8, true},  {10, 100, 75, 56, 6, 56, true},
+      {1000, 1, 75, 56, 75, 1, true},  {1, 1000, 75, 56, 1, 56, true},
+      {0, 100, 75, 56, 0, 100, false}, {100, 0, 75, 56, 100, 0, false},  // no area: left alone
   };
   for (auto [w, h, maxWidth, maxHeight, width, height, scaled] : fits) {
     FittedSize fit = FitPicture(w, h, maxWidth, maxHeight);
