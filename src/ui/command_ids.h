@@ -41,6 +41,7 @@ enum CommandId : uint16_t {
   kCmdSettings = 1300,
   kCmdHelp,
   kCmdAbout,
+  kCmdHelpTray,  // the tray menu's "&Help" (miHelpTray)
 
   // Quick settings.
   kCmdPlace1 = 1400,  // + 0, 1, 2 for align 1..3
