@@ -1,5 +1,6 @@
 #include "ui/styled_menu_win32.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 

@@ -82,6 +82,7 @@ TEST_F(Help, FromTheDownloadF1OpensTheManualAndExitClosesIt) {
   wchar_t title[128] = {};
   GetWindowTextW(help, title, 128);
   EXPECT_EQ(std::wstring(title), L"Quorvane Help");
+  Screenshot(help, "help_window.bmp");
   // The main window still answers: nothing waits for the viewer.
   DWORD_PTR ignored = 0;
   EXPECT_NE(SendMessageTimeoutW(app.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored), 0);
