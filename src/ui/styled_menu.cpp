@@ -110,10 +110,8 @@ template <size_t N>
 GlyphBits GlyphRows(const std::array<GlyphPoint, N>& points) {
   GlyphBits bits;
   bits.fill(0xFF);
-  for (const auto& [x, y] : points) {
-    if (x < 0 || x >= kGlyphSize || y < 0 || y >= kGlyphSize) continue;
+  for (const auto& [x, y] : points)
     bits[static_cast<size_t>(y * 2 + x / 8)] &= static_cast<uint8_t>(~(0x80u >> (x % 8)));
-  }
   return bits;
 }
 

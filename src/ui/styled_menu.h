@@ -72,7 +72,8 @@ struct MenuItemLayout {
 };
 MenuItemLayout LayoutMenuItem(const MenuRect& item, int gutterWidth);
 
-// The 12 x 12 monochrome glyphs: white with black pixels at these points.
+// The 12 x 12 monochrome glyphs: white with black pixels at these points,
+// every one inside the square.
 using GlyphPoint = std::pair<int, int>;
 extern const std::array<GlyphPoint, 18> kCheckGlyph;
 extern const std::array<GlyphPoint, 24> kRadioGlyph;

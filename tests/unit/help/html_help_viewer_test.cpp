@@ -84,6 +84,8 @@ TEST_F(HelpViewer, TheOtherOperationsNameTheFileAlone) {
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(api.calls[1 + i].command, Command::DisplayIndex);
     EXPECT_EQ(api.calls[1 + i].file, file);
+    EXPECT_TRUE(api.calls[1 + i].hasFile);
+    EXPECT_EQ(api.calls[1 + i].window, 0x1234u);
     EXPECT_EQ(api.calls[1 + i].keyword, keywords[i]);
   }
   EXPECT_EQ(api.calls[4], (Call{0x1234, file, true, Command::HelpContext, 42, ""}));

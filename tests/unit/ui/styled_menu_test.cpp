@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <string>
 
 namespace qv {
 namespace {
@@ -108,23 +108,50 @@ TEST(StyledMenu, LayoutOfAPopupItem) {
   EXPECT_EQ(moved.separatorY, 2);
 }
 
+// The glyph as rows of "#" (black) and "." (white), read back from the bits.
+std::string Picture(const GlyphBits& bits) {
+  std::string rows;
+  for (int y = 0; y < kGlyphSize; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const bool white = bits[static_cast<size_t>(y * 2 + x / 8)] & (0x80 >> (x % 8));
+      if (x >= kGlyphSize) {
+        EXPECT_TRUE(white) << "padding at " << x << "," << y;
+        continue;
+      }
+      rows += white ? '.' : '#';
+    }
+    rows += '\n';
+  }
+  return rows;
+}
+
 TEST(StyledMenu, GlyphBitmaps) {
-  auto black = [](const GlyphBits& bits) {
-    int count = 0;
-    for (uint8_t b : bits) count += 8 - std::popcount(b);
-    return count;
-  };
-  const GlyphBits check = GlyphRows(kCheckGlyph);
-  EXPECT_EQ(black(check), 18);
-  EXPECT_EQ(check[2 * 6], 0xC6);  // row 6: x = 2, 3, 4 and 7
-  EXPECT_EQ(check[2 * 6 + 1], 0xFF);
-  EXPECT_EQ(check[2 * 2 + 1], 0xEF);  // row 2: x = 11 only
-  EXPECT_EQ(check[2 * 2], 0xFF);
-  EXPECT_EQ(check[0], 0xFF);
-  const GlyphBits radio = GlyphRows(kRadioGlyph);
-  EXPECT_EQ(black(radio), 24);
-  EXPECT_EQ(radio[2 * 5], 0xE0);  // row 5: x = 3 to 8
-  EXPECT_EQ(radio[2 * 5 + 1], 0x7F);
+  EXPECT_EQ(Picture(GlyphRows(kCheckGlyph)),
+            "............\n"
+            "............\n"
+            "...........#\n"
+            "..........#.\n"
+            ".........#..\n"
+            "...#....#...\n"
+            "..###..#....\n"
+            "...#####....\n"
+            "....###.....\n"
+            ".....#......\n"
+            "............\n"
+            "............\n");
+  EXPECT_EQ(Picture(GlyphRows(kRadioGlyph)),
+            "............\n"
+            "............\n"
+            "............\n"
+            ".....##.....\n"
+            "....####....\n"
+            "...######...\n"
+            "...######...\n"
+            "....####....\n"
+            ".....##.....\n"
+            "............\n"
+            "............\n"
+            "............\n");
 }
 
 }  // namespace
