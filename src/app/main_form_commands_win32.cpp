@@ -289,6 +289,9 @@ void TMainForm::OnCommand(uint16_t id) {
     case kCmdHelp:
       ShowHelp("interface.html");
       return;
+    case kCmdHelpTray:
+      ShowHelp("tray.html");
+      return;
     default:
       if (id >= kCmdLoadSet0 && id < kCmdLoadSet0 + kMaxSetMenuItems)
         SetsMenuClick(id - kCmdLoadSet0);

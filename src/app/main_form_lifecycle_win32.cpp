@@ -47,6 +47,8 @@ void TMainForm::FormCreate() {
   // The autostart entry again, so a moved program starts from its new place.
   SetAutorun(core_->options.autoran);
   RegisterHotkeys();
+  CreateMenuPainter();
+  CreateHelpViewer();
   const Options& o = core_->options;
   Page = o.page;
   AlignMode = o.align;
@@ -152,6 +154,7 @@ void TMainForm::FormDestroy() {
   LeaveClipboardChain();
   UnregisterHotkeys();
   ReleaseTimers();
+  ReleaseHelpAndMenus();
 }
 
 void TMainForm::ShowMessage(const std::string& text) {

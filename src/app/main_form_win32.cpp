@@ -191,6 +191,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHANGECBCHAIN:
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (win32::HandleStyledMenuMessage(message, wParam, lParam)) return TRUE;
+      break;
     default:
       if (host_ && host_->HandleMouse(message, wParam, lParam)) return 0;
       break;

@@ -7,6 +7,7 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/hotkeys_win32.h"
+#include "platform/win32/html_help_win32.h"
 #include "platform/win32/text_case_win32.h"
 #include "platform/win32/metafile_renderer_win32.h"
 #include "platform/win32/shell_open_win32.h"
@@ -18,6 +19,7 @@
 #include "ui/set_forms_win32.h"
 #include "ui/popup_menu_win32.h"
 #include "ui/slot_view_win32.h"
+#include "ui/styled_menu_win32.h"
 #include "ui/text_form_win32.h"
 
 #include <windows.h>
@@ -29,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "help/html_help_viewer.h"
 #include "history/app_core.h"
 #include "history/chain_watch.h"
 #include "search/search_index.h"
@@ -87,8 +90,6 @@ class TMainForm {
 
   // Steps of start-up and shut-down whose subsystems are not built yet.
   void ApplyLanguage() {}
-  // The help file's page `topic`.
-  void ShowHelp(const std::string& /*topic*/) {}
   void ReleaseTextFont() {}
 
   // Clipboard viewer chain (main_form_clipboard_win32.cpp).
@@ -229,6 +230,13 @@ class TMainForm {
   // What each view shows now, filtered or not.
   VisualizePlan PlanRows() const;
 
+  // Help and the menus' look (main_form_help_win32.cpp).
+  void CreateHelpViewer();
+  // The help file's page `topic`; nothing without the HTML Help library.
+  void ShowHelp(const std::string& topic);
+  void CreateMenuPainter();
+  void ReleaseHelpAndMenus();
+
   // Settings (main_form_settings_win32.cpp).
   void CreateSettingsDialog();
   void ShowSettings(bool about);
@@ -258,6 +266,9 @@ class TMainForm {
   win32::Win32AutostartList autostart_;
   HotkeyTable hotkeys_{win32::KeyboardLayoutName};
   std::unique_ptr<AppCore> core_;
+  std::unique_ptr<win32::Win32HtmlHelp> htmlHelp_;
+  std::unique_ptr<THtmlHelpViewer> helpViewer_;
+  std::unique_ptr<win32::TStyledMenu> menuPainter_;
 
   // Controls.
   std::unique_ptr<win32::TControlHost> host_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/styled_menu_win32.h"
+
 namespace qv {
 namespace {
 
@@ -156,6 +158,11 @@ LRESULT TCoolTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
     case WM_QUIT:
       return 1;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      // The menu this window pops up may be drawn in the program's own look.
+      if (win32::HandleStyledMenuMessage(message, wParam, lParam)) return TRUE;
+      break;
     default:
       break;
   }

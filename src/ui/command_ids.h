@@ -42,6 +42,7 @@ enum CommandId : uint16_t {
   kCmdHelp,
   kCmdAbout,
   kCmdFind,
+  kCmdHelpTray,  // the tray menu's "&Help" (miHelpTray)
 
   // Quick settings.
   kCmdPlace1 = 1400,  // + 0, 1, 2 for align 1..3

@@ -131,7 +131,7 @@ Menu FastMenu(const Options& o) {
 }
 
 Menu TrayMenu() {
-  return Join({{Item(kCmdHelp, "&Help"), Item(kCmdAbout, "&About...")},
+  return Join({{Item(kCmdHelpTray, "&Help"), Item(kCmdAbout, "&About...")},
                {Item(kCmdShowHide, "Main &window"), Item(kCmdSettings, "S&ettings...")},
                {Item(kCmdPrevious, "&Previous slot"), Item(kCmdNext, "&Next slot")},
                {Item(kCmdExit, "&Exit")}});

@@ -1,5 +1,6 @@
 #include "ui/popup_menu_win32.h"
 
+#include "ui/styled_menu_win32.h"
 #include "util/codepage.h"
 
 namespace qv::win32 {
@@ -38,7 +39,9 @@ HMENU Build(const Menu& items) {
 }  // namespace
 
 UniqueMenu BuildPopupMenu(const Menu& menu) {
-  return UniqueMenu(Build(menu));
+  UniqueMenu popup(Build(menu));
+  if (popup.Get() && MenuPainter()) popup.KeepItemData(ApplyMenuStyle(popup.Get()));
+  return popup;
 }
 
 uint16_t TrackMenu(const Menu& menu, HWND owner, POINT screen) {

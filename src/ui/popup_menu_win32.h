@@ -2,6 +2,7 @@
 // Popup menus built from the menu model right before they open.
 #include <windows.h>
 
+#include <memory>
 #include <utility>
 
 #include "ui/menu_model.h"
@@ -15,18 +16,24 @@ class UniqueMenu {
   ~UniqueMenu() {
     if (menu_) DestroyMenu(menu_);
   }
-  UniqueMenu(UniqueMenu&& other) noexcept : menu_(other.menu_) { other.menu_ = nullptr; }
+  UniqueMenu(UniqueMenu&& other) noexcept
+      : menu_(std::exchange(other.menu_, nullptr)), itemData_(std::move(other.itemData_)) {}
   UniqueMenu& operator=(UniqueMenu&& other) noexcept {
     std::swap(menu_, other.menu_);
+    std::swap(itemData_, other.itemData_);
     return *this;
   }
   UniqueMenu(const UniqueMenu&) = delete;
   UniqueMenu& operator=(const UniqueMenu&) = delete;
   HMENU Get() const { return menu_; }
+  // What owner-drawn items point to; it lives as long as the menu.
+  void KeepItemData(std::shared_ptr<void> data) { itemData_ = std::move(data); }
 
  private:
   HMENU menu_;
+  std::shared_ptr<void> itemData_;
 };
+// In the program's own look when a menu painter is set.
 UniqueMenu BuildPopupMenu(const Menu& menu);
 
 // Shows the menu at a screen point, owned by `owner`, and returns the chosen

@@ -7,7 +7,9 @@
 
 namespace qv::e2e {
 
-Quorvane::Quorvane() : process_(ExeDir() / L"quorvane.exe", L"") {
+Quorvane::Quorvane() : Quorvane(ExeDir() / L"quorvane.exe") {}
+
+Quorvane::Quorvane(const std::filesystem::path& exe) : process_(exe, L"") {
   if (!process_.Started()) return;
   WaitUntil([&] {
     window_ = FindProcessWindow(process_.Id(), kMainWindowClass);

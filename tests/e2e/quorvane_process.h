@@ -8,8 +8,10 @@ namespace qv::e2e {
 
 class Quorvane {
  public:
-  // Starts quorvane.exe and waits until its main window exists.
+  // Starts quorvane.exe (the one beside the tests unless `exe` names
+  // another) and waits until its main window exists.
   Quorvane();
+  explicit Quorvane(const std::filesystem::path& exe);
   ~Quorvane();
   bool Ready() const { return window_ != nullptr; }
   HWND Window() const { return window_; }

@@ -125,6 +125,7 @@ TEST(Sets, SaveLoadRenameCommentAndDelete) {
   Type(manager, TLoadSetForm::kEdName, L"renamed");
   Type(manager, TLoadSetForm::kReComment, L"described");
   SendMessageW(GetDlgItem(manager, TLoadSetForm::kBtApply), BM_CLICK, 0, 0);
+  Screenshot(manager, "sets_manager.bmp");
   const std::string renamed = ReadFileText(set / L"slots.cfg");
   EXPECT_NE(renamed.find("name=renamed\r\n"), std::string::npos) << renamed;
   EXPECT_EQ(ReadFileText(set / L"info"), "described\r\n");

@@ -209,13 +209,19 @@ TEST_F(Settings, StartAutomaticallyWritesAndRemovesTheAutostartValue) {
     Click(dialog, Form::kCbAutoran);
     Click(dialog, Form::kBtOk);
     ASSERT_TRUE(Hidden(dialog));
-    EXPECT_EQ(ReadOption("main", "autoran"), on ? "1" : "0");
-    const std::wstring value = AutostartValue();
-    if (on)
-      EXPECT_EQ(_wcsicmp(value.c_str(), (ExeDir() / L"quorvane.exe").wstring().c_str()), 0)
-          << value;
-    else
-      EXPECT_EQ(value, L"");
+    // OK hides the dialog first and saves afterwards.
+    const std::string expected = on ? "1" : "0";
+    EXPECT_TRUE(WaitUntil([&] { return ReadOption("main", "autoran") == expected; }, 5s))
+        << ReadOption("main", "autoran");
+    std::wstring value;
+    const std::wstring exe = (ExeDir() / L"quorvane.exe").wstring();
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          value = AutostartValue();
+          return on ? _wcsicmp(value.c_str(), exe.c_str()) == 0 : value.empty();
+        },
+        5s))
+        << value;
   }
   EXPECT_TRUE(app.Exit());
 }
