@@ -1,9 +1,10 @@
 // The search field over the history. It takes the toolbar's place (same
 // height, so nothing else of the window moves) and filters the rows as the
 // user types; Esc and hiding the window bring everything back as it was.
+#include "app/main_form_win32.h"
+
 #include <commctrl.h>
 
-#include "app/main_form_win32.h"
 #include "ui/flat_button_win32.h"
 #include "ui/ground_win32.h"
 #include "ui/slot_filter.h"
