@@ -29,6 +29,7 @@
 
 #include "history/app_core.h"
 #include "hotkeys/hotkey_table.h"
+#include "lang/languages.h"
 #include "settings/quick_settings.h"
 #include "text_ops/text_output.h"
 #include "ui/auto_select.h"
@@ -81,8 +82,19 @@ class TMainForm {
   void ExitProgram();
   void ShowMessage(const std::string& text);
 
+  // Languages (main_form_language_win32.cpp). ApplyLanguage is the start-up
+  // step: the main window's English captured, the configured language applied.
+  void ApplyLanguage();
+  Languages& LanguageFiles();
+  // The settings dialog's language list chose `name`: every window follows.
+  void LanguageChosen(const std::string& name);
+  // The toolbar hints and the tray menu in the main window's current texts.
+  void ShowMainTexts();
+  void LoadSlotTexts();
+  // A popup menu of the main window in its current texts.
+  Menu Translated(Menu menu, std::string_view name) const;
+
   // Steps of start-up and shut-down whose subsystems are not built yet.
-  void ApplyLanguage() {}
   // The help file's page `topic`.
   void ShowHelp(const std::string& /*topic*/) {}
   void ReleaseTextFont() {}
@@ -246,6 +258,9 @@ class TMainForm {
   std::unique_ptr<TLoadSetForm> loadSetForm_;
   std::unique_ptr<TParamForm> paramForm_;
   HWND tooltip_ = nullptr;
+  std::unique_ptr<Languages> languages_;
+  ComponentTexts mainTexts_;
+  DefaultTexts mainDefaults_;
 
   // Window state.
   int Page = 5;
