@@ -89,7 +89,8 @@ void Languages::ApplyConfiguredLanguage(std::string_view languageOption, Compone
 
 void Languages::ApplyLanguage(std::string_view name, ComponentTexts& window,
                               const DefaultTexts& defaults) const {
-  const auto path = name.empty() || name == kEnglish ? std::nullopt : FindLanguage(name);
+  // English and an empty name are never listed: they restore the English texts.
+  const auto path = FindLanguage(name);
   if (!path) return RestoreDefaultTexts(window, defaults);
   ApplyLanguageFile(window, LoadLanguageFile(*path), defaults);
 }

@@ -213,7 +213,7 @@ TEST(LanguageNames, CompareWithoutCaseInTheirOwnAlphabets) {
        "AIS",
        true},
       {"\xD0\xA0\xD0\x81", "\xD1\x80\xD1\x91", true},  // Cyrillic, with Yo
-      {"\xCE\x95\xCE\xBB", "\xCE\xB5\xCE\xBB", true},  // Greek
+      {"\xCE\x91\xCE\xA9", "\xCE\xB1\xCF\x89", true},  // Greek, first and last
       {"Deutsch", "Deutsche", false},
       {"a\xC3\x97", "a\xC3\xB7", false},  // multiplication and division signs
   };

@@ -139,6 +139,8 @@ TEST(FormTexts, TranslatedTreeNodesBecomeTheHotkeyTexts) {
   EXPECT_EQ(same.groups, english.groups);
   EXPECT_EQ(same.operations, english.operations);
   EXPECT_EQ(HotkeyTextsFromTree({"Haupt"}).operations, english.operations);
+  std::vector<std::string> longer(kHotkeyTreeNodeCount + 3, "x");
+  EXPECT_EQ(HotkeyTextsFromTree(longer).operations.back(), "x") << "extra nodes are ignored";
 }
 
 }  // namespace
