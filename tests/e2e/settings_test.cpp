@@ -209,8 +209,15 @@ TEST_F(Settings, StartAutomaticallyWritesAndRemovesTheAutostartValue) {
     Click(dialog, Form::kCbAutoran);
     Click(dialog, Form::kBtOk);
     ASSERT_TRUE(Hidden(dialog));
-    EXPECT_EQ(ReadOption("main", "autoran"), on ? "1" : "0");
-    const std::wstring value = AutostartValue();
+    // OK hides the dialog first and then saves: wait for the file and the value.
+    EXPECT_TRUE(WaitUntil([&] { return ReadOption("main", "autoran") == (on ? "1" : "0"); }, 5s));
+    std::wstring value;
+    WaitUntil(
+        [&] {
+          value = AutostartValue();
+          return value.empty() != on;
+        },
+        5s);
     if (on)
       EXPECT_EQ(_wcsicmp(value.c_str(), (ExeDir() / L"quorvane.exe").wstring().c_str()), 0)
           << value;
