@@ -373,12 +373,14 @@ std::string MenuItemName(std::string_view menu, uint16_t id) {
 
 HotkeyTexts HotkeyTextsFromTree(const std::vector<std::string>& nodes) {
   HotkeyTexts texts = HotkeyTexts::English();
-  for (int index = 0; index < kHotkeyTreeNodeCount && static_cast<size_t>(index) < nodes.size();
-       ++index) {
-    const HotkeyTreeNode node = *HotkeyTreeNodeAt(index);
+  // Nodes past the tree's last one have no place and are ignored.
+  for (size_t index = 0; index < nodes.size(); ++index) {
+    const auto at = HotkeyTreeNodeAt(static_cast<int>(index));
+    if (!at) break;
+    const HotkeyTreeNode node = *at;
     std::string& text = node.IsGroup() ? texts.groups[static_cast<size_t>(node.group)]
                                        : texts.operations[static_cast<size_t>(node.operation - 1)];
-    text = nodes[static_cast<size_t>(index)];
+    text = nodes[index];
   }
   return texts;
 }
