@@ -12,6 +12,7 @@
 #include "ui/auto_select.h"
 #include "ui/file_dialog_win32.h"
 #include "ui/flat_button_win32.h"
+#include "ui/form_texts.h"
 #include "ui/gdi_bitmaps_win32.h"
 #include "ui/ground_win32.h"
 #include "ui/popup_menu_win32.h"
@@ -20,22 +21,10 @@
 namespace qv {
 namespace {
 
-struct ToolButton {
-  const wchar_t* glyph;
-  const char* hint;
-};
-// In toolbar order: fbConfig, fbFast, fbTransp, fbPrev, fbLoad, fbDelAll,
-// fbNext, fbMinimize, fbTop, fbExit.
-constexpr ToolButton kToolButtons[10] = {{L"GLYPH-CONFIG", "Parameters..."},
-                                         {L"GLYPH-FAST", "Quick settings..."},
-                                         {L"GLYPH-TRANSP", "Transparency..."},
-                                         {L"GLYPH-PREV", "Previous slot"},
-                                         {L"GLYPH-LOAD", "Management of slots..."},
-                                         {L"GLYPH-DELALL", "Clear all slots"},
-                                         {L"GLYPH-NEXT", "Next slot"},
-                                         {L"GLYPH-MINIMIZE", "Minimize"},
-                                         {L"TOP-ON", "Hide automatically"},
-                                         {L"GLYPH-EXIT", "Exit"}};
+// In toolbar order (kToolButtonNames); the hints are the main window's texts.
+constexpr const wchar_t* kToolButtonGlyphs[10] = {
+    L"GLYPH-CONFIG", L"GLYPH-FAST", L"GLYPH-TRANSP",   L"GLYPH-PREV", L"GLYPH-LOAD",
+    L"GLYPH-DELALL", L"GLYPH-NEXT", L"GLYPH-MINIMIZE", L"TOP-ON",     L"GLYPH-EXIT"};
 enum ToolIndex {
   kConfig,
   kFast,
@@ -66,22 +55,27 @@ void TMainForm::CreateToolbar() {
       0, 0, 0, kCmdPrevious, 0, kCmdClearAll, kCmdNext, kCmdMinimize, kCmdAutoHide, kCmdExit};
   for (size_t i = 0; i < toolButtons_.size(); ++i) {
     auto button = std::make_unique<win32::TFlatButton>(*host_);
-    if (auto glyph = win32::LoadBitmapResource(instance_, kToolButtons[i].glyph))
+    if (auto glyph = win32::LoadBitmapResource(instance_, kToolButtonGlyphs[i]))
       button->SetGlyph(*glyph);
-    std::u16string hint = Utf8ToUtf16(kToolButtons[i].hint);
+    std::u16string hint = Utf8ToUtf16(FindComponent(MainFormTexts(), kToolButtonNames[i])->hint);
     button->Hint.assign(hint.begin(), hint.end());
     button->ShowHint = core_->options.toolbarhints;
     win32::TFlatButton* self = button.get();
     switch (i) {
       case kConfig:
-        button->OnClick = [this, self] { PopupButtonMenu(*self, ParamMenu()); };
+        button->OnClick = [this, self] {
+          PopupButtonMenu(*self, Translated(ParamMenu(), "pmParam"));
+        };
         break;
       case kFast:
-        button->OnClick = [this, self] { PopupButtonMenu(*self, FastMenu(core_->options)); };
+        button->OnClick = [this, self] {
+          PopupButtonMenu(*self, Translated(FastMenu(core_->options), "pmFast"));
+        };
         break;
       case kTransp:
         button->OnClick = [this, self] {
-          PopupButtonMenu(*self, TransparencyMenu(core_->options.transparent));
+          PopupButtonMenu(*self,
+                          Translated(TransparencyMenu(core_->options.transparent), "pmTransp"));
         };
         break;
       case kLoad:
@@ -126,7 +120,7 @@ void TMainForm::UpdateToolTips() {
 void TMainForm::ClickLoadButton() {
   std::vector<std::string> names;
   for (const SetEntry& set : core_->sets.SetList) names.push_back(AnsiToUtf8(set.Name));
-  PopupButtonMenu(*toolButtons_[kLoad], SlotSetMenu(names));
+  PopupButtonMenu(*toolButtons_[kLoad], Translated(SlotSetMenu(names), "pmSlotSet"));
 }
 
 void TMainForm::PopupButtonMenu(const win32::TFlatButton& button, const Menu& menu) {

@@ -36,6 +36,13 @@ SetFormHost TMainForm::MakeSetFormHost() {
 void TMainForm::CreateSetForms() {
   saveSetForm_ = std::make_unique<TSaveSetForm>(core_->setCommands, MakeSetFormHost());
   loadSetForm_ = std::make_unique<TLoadSetForm>(core_->setCommands, core_->sets, MakeSetFormHost());
+  // Made in English; the configured language follows at once.
+  const std::string language = LanguageFiles().CurrentLanguageName(core_->options.language);
+  for (TSetFormTexts* form : {static_cast<TSetFormTexts*>(saveSetForm_.get()),
+                              static_cast<TSetFormTexts*>(loadSetForm_.get())}) {
+    form->CaptureTexts();
+    form->ApplyLanguage(LanguageFiles(), language);
+  }
 }
 
 void TMainForm::CreateSetMenu() {

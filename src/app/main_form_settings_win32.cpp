@@ -42,6 +42,7 @@ void TMainForm::CreateSettingsDialog() {
     if (IsWindowVisible(hwnd_)) SetForegroundWindow(hwnd_);
   };
   host.setAutorun = [this](bool on) { SetAutorun(on); };
+  host.languageChosen = [this](const std::string& name) { LanguageChosen(name); };
   host.help = [this](const std::string& topic) { ShowHelp(topic); };
   host.message = [](HWND owner, const std::string& text, bool question) {
     const std::u16string wide = Utf8ToUtf16(text);
@@ -52,11 +53,11 @@ void TMainForm::CreateSettingsDialog() {
   ParamPlatform platform;
   platform.olderFamily = RunningOnWin9x();
   platform.canWriteAutorun = Autorun(autostart_, ProgramPath()).CanWriteAutorun();
-  paramForm_ =
-      std::make_unique<TParamForm>(hwnd_,
-                                   ParamFormData{core_->options, core_->folders.OptionsFile,
-                                                 hotkeys_, hotkeyRegistrar_, platform},
-                                   std::move(host));
+  paramForm_ = std::make_unique<TParamForm>(
+      hwnd_,
+      ParamFormData{core_->options, core_->folders.OptionsFile, hotkeys_, hotkeyRegistrar_,
+                    platform, &LanguageFiles()},
+      std::move(host));
 }
 
 void TMainForm::ShowSettings(bool about) {

@@ -131,7 +131,8 @@ void TMainForm::ShowSlotMenu(win32::TSlot& slot, POINT screen) {
   // the command follows the record itself, not its old place.
   const uint64_t serial = core_->list.Slots[SelectedSlot].Serial;
   const SlotMenuItems shown = MenuItemsFor(slot.Kind());
-  const Menu menu = slot.Number() == 0 ? ClipboardMenu(shown) : SlotMenu(shown);
+  const Menu menu = slot.Number() == 0 ? Translated(ClipboardMenu(shown), "pmClipboard")
+                                       : Translated(SlotMenu(shown), "pmSlot");
   if (uint16_t command = win32::TrackMenu(menu, hwnd_, screen)) {
     if (slot.Number() == 0 && command != kCmdClearClipboard) {
       SelectedSlot = core_->list.Slot0Index();

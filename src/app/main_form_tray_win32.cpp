@@ -43,7 +43,7 @@ void TMainForm::ShowTrayIcon() {
 
 void TMainForm::EnableTrayIcon() {
   if (!CoolTray) return;
-  pmTray = win32::BuildPopupMenu(TrayMenu());
+  pmTray = win32::BuildPopupMenu(Translated(TrayMenu(), "pmTray"));
   CoolTray->SetPopupMenu(pmTray.Get());
   CoolTray->SetCommandTarget(hwnd_);
   CoolTray->SetEnabled(true);

@@ -36,6 +36,7 @@
 #include "history/chain_watch.h"
 #include "search/search_index.h"
 #include "hotkeys/hotkey_table.h"
+#include "lang/languages.h"
 #include "settings/quick_settings.h"
 #include "text_ops/text_output.h"
 #include "ui/auto_select.h"
@@ -88,8 +89,19 @@ class TMainForm {
   void ExitProgram();
   void ShowMessage(const std::string& text);
 
+  // Languages (main_form_language_win32.cpp). ApplyLanguage is the start-up
+  // step: the main window's English captured, the configured language applied.
+  void ApplyLanguage();
+  Languages& LanguageFiles();
+  // The settings dialog's language list chose `name`: every window follows.
+  void LanguageChosen(const std::string& name);
+  // The toolbar hints and the tray menu in the main window's current texts.
+  void ShowMainTexts();
+  void LoadSlotTexts();
+  // A popup menu of the main window in its current texts.
+  Menu Translated(Menu menu, std::string_view name) const;
+
   // Steps of start-up and shut-down whose subsystems are not built yet.
-  void ApplyLanguage() {}
   void ReleaseTextFont() {}
 
   // Clipboard viewer chain (main_form_clipboard_win32.cpp).
@@ -300,6 +312,9 @@ class TMainForm {
     int position = 0;
     int selectedPanel = -1;
   } findReturn_;
+  std::unique_ptr<Languages> languages_;
+  ComponentTexts mainTexts_;
+  DefaultTexts mainDefaults_;
 
   // Window state.
   int Page = 5;

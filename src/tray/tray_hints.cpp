@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "util/codepage.h"
-#include "util/ini.h"
+#include "lang/language_text.h"
 
 namespace qv {
 namespace {
@@ -29,13 +28,10 @@ std::string StatusBalloonText(const TrayStatus& s) {
 }
 
 std::string FirstRunText(const std::filesystem::path& languageFile) {
-  IniDocument language;
-  if (!languageFile.empty()) language = IniFile(languageFile).Load();
+  const IniDocument language = LoadLanguageFile(languageFile);
   std::string text;
   for (size_t i = 0; i < kFirstRunLines.size(); ++i) {
-    // Language files hold ANSI text, like every INI file of the program.
-    std::string line =
-        AnsiToUtf8(IniString(language, "MainForm", "firstrun" + std::to_string(i + 1), ""));
+    std::string line = LanguageValue(language, "MainForm", "firstrun" + std::to_string(i + 1));
     if (line.empty()) line = kFirstRunLines[i];
     if (i > 0) text += "\r\n";
     text += line;

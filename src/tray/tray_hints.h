@@ -36,9 +36,9 @@ struct TrayStatus {
 std::string StatusBalloonText(const TrayStatus& status);
 
 // The first-run balloon's three lines, joined by CR LF: keys firstrun1 to
-// firstrun3 of section MainForm of the language file (UTF-8), the built-in
-// English line for each key that is missing or empty, and for all three
-// when the path is empty or the file cannot be read.
+// firstrun3 of section MainForm of the language file (UTF-8 or ANSI, as it
+// was saved), the built-in English line for each key that is missing or
+// empty, and for all three when the path is empty or the file cannot be read.
 std::string FirstRunText(const std::filesystem::path& languageFile);
 
 // One tick of the icon timer at `countdown`.

@@ -9,6 +9,7 @@
 #include "platform/win32/wide_win32.h"
 #include "settings/options_file.h"
 #include "ui/file_dialog_win32.h"
+#include "ui/form_texts.h"
 #include "util/codepage.h"
 #include "util/file_io.h"
 
@@ -116,7 +117,8 @@ TParamForm::TParamForm(HWND owner, ParamFormData data, ParamFormHost host)
                             ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&init);
   customColours_.fill(RGB(255, 255, 255));
-  if (!CreateForm("ParamForm", L"Quorvane Settings", 526, 432, owner)) return;
+  const std::u16string title = Utf8ToUtf16(ParamFormTexts().text);
+  if (!CreateForm("ParamForm", win32::AsWide(title), 526, 432, owner)) return;
   // Group boxes paint only their frames: the window paints the ground below them.
   SetWindowLongPtrW(
       Handle(), GWL_STYLE,
@@ -135,6 +137,10 @@ TParamForm::TParamForm(HWND owner, ParamFormData data, ParamFormHost host)
         return Utf16ToUtf8(wide);
       });
   CreatePages();
+  // The texts as made are the English ones; then the configured language.
+  CaptureDefaultTexts(ReadTexts(), defaults_);
+  if (data_.languages) ApplyLanguage(data_.languages->CurrentLanguageName(data_.options.language));
+  ListLangs();
   // Creation: the saved place, the controls the platform rules out, the values.
   const Options& o = data_.options;
   SetWindowPos(Handle(), nullptr, o.paramLeft, o.paramTop, 0, 0,
@@ -266,6 +272,7 @@ void TParamForm::OnCommand(int id, int notification) {
   if (id == kLbTextFont && notification == STN_CLICKED) return lbTextFontClick();
   if ((id == kLbSite || id == kLbSupport || id == kLbDownload) && notification == STN_CLICKED)
     return LinkClick(id);
+  if (id == kCmLanguage && notification == CBN_SELCHANGE) return cmLanguageChange();
   if (notification != BN_CLICKED) return;
   if (id >= kSbItem1 && id < kSbItem1 + kParamPageCount) return SelectPage(id - kSbItem1);
   switch (id) {

@@ -12,9 +12,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hotkeys/hotkey_editor.h"
+#include "lang/languages.h"
 #include "platform/win32/handles_win32.h"
 #include "ui/form_window_win32.h"
 #include "ui/param_controls.h"
@@ -35,6 +37,8 @@ struct ParamFormHost {
   std::function<void(const std::string& topic)> help;
   // A message box over the dialog; `question` has Yes and No: true for Yes.
   std::function<bool(HWND owner, const std::string& text, bool question)> message;
+  // The user chose a language; the dialog shows it already.
+  std::function<void(const std::string& name)> languageChosen;
 };
 
 // Where the dialog finds what it edits.
@@ -44,6 +48,8 @@ struct ParamFormData {
   HotkeyTable& hotkeys;
   HotkeyRegistrar& registrar;
   ParamPlatform platform;
+  // The language files; rescanned whenever the dialog is shown.
+  Languages* languages = nullptr;
 };
 
 class TParamForm : public win32::TFormWindow, private HotkeyDialogs {
@@ -167,6 +173,8 @@ class TParamForm : public win32::TFormWindow, private HotkeyDialogs {
   // The quick settings changed an option: the matching control follows.
   void SyncAlign(uint8_t align);
   void SyncToggle(int controlId, bool checked);
+  // The dialog's texts in the named language (English: as it was made).
+  void ApplyLanguage(std::string_view name);
 
  private:
   // Building (param_form_pages_win32.cpp).
@@ -178,9 +186,10 @@ class TParamForm : public win32::TFormWindow, private HotkeyDialogs {
   void CreateActionsPage();
   void CreateHotkeysPage();
   void CreateAboutPage();
-  HWND Group(const char* name, const wchar_t* caption, int id, int top, int height);
-  HWND Check(const char* name, const wchar_t* caption, int id, int x, int y, int width = 330);
-  HWND Label(const char* name, const wchar_t* caption, int id, int x, int y, int width);
+  // Captions come from the dialog's English texts (ui/form_texts.h) by name.
+  HWND Group(const char* name, int id, int top, int height);
+  HWND Check(const char* name, int id, int x, int y, int width = 330);
+  HWND Label(const char* name, int id, int x, int y, int width);
   HWND Combo(const char* name, int id, int x, int y, int width, int items);
   void UpDown(const char* editName, int editId, const char* upDownName, int upDownId, int x, int y,
               const UpDownRange& range);
@@ -198,7 +207,13 @@ class TParamForm : public win32::TFormWindow, private HotkeyDialogs {
   void SelectPage(int page);
   void UpdateSampleFont();
 
+  // Languages (param_form_language_win32.cpp).
+  ComponentTexts ReadTexts() const;
+  void ListLangs();
+  void cmLanguageChange();
+
   // Events.
+  void OnShow() override;
   void OnCommand(int id, int notification) override;
   bool OnKey(WPARAM key) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -228,6 +243,9 @@ class TParamForm : public win32::TFormWindow, private HotkeyDialogs {
   ParamFormData data_;
   ParamFormHost host_;
   ParamControls controls_;
+  DefaultTexts defaults_;
+  HWND soundTip_ = nullptr;
+  std::u16string soundHint_;
   std::unique_ptr<HotkeyEditor> editor_;
   std::array<std::vector<int>, kParamPageCount> pageControls_;
   int buildingPage_ = -1;

@@ -3,6 +3,9 @@
 #include "history/set_commands.h"
 #include "store/set_names.h"
 #include "store/set_store.h"
+#include "ui/form_language_win32.h"
+#include "ui/form_texts.h"
+#include "platform/win32/wide_win32.h"
 #include "util/codepage.h"
 
 namespace qv {
@@ -27,19 +30,35 @@ bool Blank(const std::u16string& text) {
   return true;
 }
 
+std::u16string Caption(const ComponentTexts& form, std::string_view name) {
+  return Utf8ToUtf16(DefaultCaption(form, name));
+}
+
 }  // namespace
+
+void TSetFormTexts::CaptureTexts() {
+  CaptureDefaultTexts(win32::ReadFormTexts(Components()), defaults_);
+}
+
+void TSetFormTexts::ApplyLanguage(const Languages& languages, std::string_view name) {
+  win32::ApplyFormLanguage(Components(), languages, name, defaults_);
+}
 
 // ---- Save a slots set ----
 
 TSaveSetForm::TSaveSetForm(SetCommands& commands, SetFormHost host)
     : commands_(commands), host_(std::move(host)) {
-  if (!CreateForm("SaveSetForm", L"Save a slots set", 330, 216)) return;
-  AddLabel("lbName", L"Name of the set:", 10, 10, 310, 14);
+  if (!CreateForm("SaveSetForm", win32::AsWide(Caption(SaveSetFormTexts(), "SaveSetForm")), 330,
+                  216))
+    return;
+  AddLabel("lbName", win32::AsWide(Caption(SaveSetFormTexts(), "lbName")), 10, 10, 310, 14);
   AddEdit("edName", 10, 26, 310, 21, kEdName, false);
-  AddLabel("lbComment", L"Description:", 10, 56, 310, 14);
+  AddLabel("lbComment", win32::AsWide(Caption(SaveSetFormTexts(), "lbComment")), 10, 56, 310, 14);
   AddEdit("reComment", 10, 72, 310, 100, kReComment, true);
-  AddButton("btSave", L"Save", 160, 182, kBtSave, true);
-  AddButton("btCancel", L"Cancel", 245, 182, kBtCancel);
+  AddButton("btSave", win32::AsWide(Caption(SaveSetFormTexts(), "btSave")), 160, 182, kBtSave,
+            true);
+  AddButton("btCancel", win32::AsWide(Caption(SaveSetFormTexts(), "btCancel")), 245, 182,
+            kBtCancel);
 }
 
 void TSaveSetForm::OnShow() {
@@ -83,24 +102,26 @@ void TSaveSetForm::OnClose() {
 
 TLoadSetForm::TLoadSetForm(SetCommands& commands, SetStore& sets, SetFormHost host)
     : commands_(commands), sets_(sets), host_(std::move(host)) {
-  if (!CreateForm("LoadSetForm", L"Sets manager", 460, 290)) return;
+  if (!CreateForm("LoadSetForm", win32::AsWide(Caption(LoadSetFormTexts(), "LoadSetForm")), 460,
+                  290))
+    return;
   AddControl("lsSets", L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
              10, 10, 170, 235, kLsSets, WS_EX_CLIENTEDGE);
-  AddControl("pnNoSets", L"STATIC", L"<NO SETS>", SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 10, 10,
-             170, 235, kPnNoSets);
-  AddLabel("lbName", L"Name:", 190, 10, 260, 14);
+  AddControl("pnNoSets", L"STATIC", win32::AsWide(Caption(LoadSetFormTexts(), "pnNoSets")),
+             SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 10, 10, 170, 235, kPnNoSets);
+  AddLabel("lbName", win32::AsWide(Caption(LoadSetFormTexts(), "lbName")), 190, 10, 260, 14);
   AddEdit("edName", 190, 26, 260, 21, kEdName, false);
-  AddLabel("lbCreated", L"Created:", 190, 56, 85, 14);
+  AddLabel("lbCreated", win32::AsWide(Caption(LoadSetFormTexts(), "lbCreated")), 190, 56, 85, 14);
   AddLabel("txCreated", L"", 280, 56, 170, 14, kTxCreated);
-  AddLabel("lbCount", L"Slots amount:", 190, 74, 85, 14);
+  AddLabel("lbCount", win32::AsWide(Caption(LoadSetFormTexts(), "lbCount")), 190, 74, 85, 14);
   AddLabel("txCount", L"", 280, 74, 170, 14, kTxCount);
-  AddLabel("lbComment", L"Description:", 190, 96, 260, 14);
+  AddLabel("lbComment", win32::AsWide(Caption(LoadSetFormTexts(), "lbComment")), 190, 96, 260, 14);
   AddEdit("reComment", 190, 112, 260, 133, kReComment, true);
   AddEdit("edEmpty", 190, 112, 260, 133, kEdEmpty, true);
-  AddButton("btLoad", L"Load", 10, 255, kBtLoad);
-  AddButton("btDelete", L"Delete", 90, 255, kBtDelete);
-  AddButton("btApply", L"Apply", 295, 255, kBtApply);
-  AddButton("btExit", L"Exit", 375, 255, kBtExit);
+  AddButton("btLoad", win32::AsWide(Caption(LoadSetFormTexts(), "btLoad")), 10, 255, kBtLoad);
+  AddButton("btDelete", win32::AsWide(Caption(LoadSetFormTexts(), "btDelete")), 90, 255, kBtDelete);
+  AddButton("btApply", win32::AsWide(Caption(LoadSetFormTexts(), "btApply")), 295, 255, kBtApply);
+  AddButton("btExit", win32::AsWide(Caption(LoadSetFormTexts(), "btExit")), 375, 255, kBtExit);
 }
 
 void TLoadSetForm::FormShow() {

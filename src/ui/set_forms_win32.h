@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/languages.h"
 #include "ui/form_window_win32.h"
 
 namespace qv {
@@ -25,7 +26,18 @@ struct SetFormHost {
   std::function<void()> help;
 };
 
-class TSaveSetForm : public win32::TFormWindow {
+// A sets dialog's texts in the user's language: English is what it was made with.
+class TSetFormTexts : public win32::TFormWindow {
+ public:
+  // Records the texts as they are now as the dialog's English.
+  void CaptureTexts();
+  void ApplyLanguage(const Languages& languages, std::string_view name);
+
+ private:
+  DefaultTexts defaults_;
+};
+
+class TSaveSetForm : public TSetFormTexts {
  public:
   enum : int { kEdName = 101, kReComment, kBtSave, kBtCancel };
   TSaveSetForm(SetCommands& commands, SetFormHost host);
@@ -41,7 +53,7 @@ class TSaveSetForm : public win32::TFormWindow {
   SetFormHost host_;
 };
 
-class TLoadSetForm : public win32::TFormWindow {
+class TLoadSetForm : public TSetFormTexts {
  public:
   enum : int {
     kLsSets = 201,
