@@ -6,6 +6,18 @@
 
 namespace qv {
 
+namespace {
+
+// Passes a chain message on without waiting long for the next viewer: one
+// that hangs, or whose thread waits for this one, must not freeze the window.
+void PassOn(HWND next, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(next, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, 1000,
+                      &ignored);
+}
+
+}  // namespace
+
 void TMainForm::JoinClipboardChain() {
   // Joining sends a WM_DRAWCLIPBOARD at once; IgnoreClipboardChange is set by
   // the caller so that notice captures nothing.
@@ -24,8 +36,8 @@ void TMainForm::OnChangeCbChain(HWND removed, HWND next) {
   if (removed == NextViewer)
     NextViewer = next;
   else if (NextViewer)
-    SendMessageW(NextViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed),
-                 reinterpret_cast<LPARAM>(next));
+    PassOn(NextViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed),
+           reinterpret_cast<LPARAM>(next));
 }
 
 void TMainForm::OnDrawClipboard() {
@@ -36,7 +48,7 @@ void TMainForm::OnDrawClipboard() {
   InformClipboardChange();
   chainWatch_.NoticeHandled(clipboard_.SequenceNumber());
   // The next viewer always hears of the change, whatever the capture did.
-  if (NextViewer) SendMessageW(NextViewer, WM_DRAWCLIPBOARD, 0, 0);
+  if (NextViewer) PassOn(NextViewer, WM_DRAWCLIPBOARD, 0, 0);
 }
 
 void TMainForm::WatchClipboardChain() {
