@@ -81,8 +81,9 @@ TEST(Monitor, QuickCopiesAreCapturedOnceEachInOrder) {
       Quorvane app;
       ASSERT_TRUE(app.Ready());
       for (int i = 1; i <= 100; ++i) {
-        const std::string text = "burst " + std::to_string(spacing) + "." + std::to_string(i);
-        if (PutText(text)) copied.push_back(text);
+        // A write the clipboard reports as failed may still have landed.
+        copied.push_back("burst " + std::to_string(spacing) + "." + std::to_string(i));
+        PutText(copied.back());
         Sleep(static_cast<DWORD>(spacing));
       }
       SyncWith(app.Window());
