@@ -1,16 +1,14 @@
 #include "codecs/png_files.h"
 
-#include <csetjmp>
 #include <cstring>
 
-#include <png.h>
 #include <zlib.h>
 
 namespace qv::test {
 namespace {
 
-void PutU32BigEndian(Bytes& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
+void StoreU32BigEndian(uint8_t* at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (24 - 8 * i));
 }
 
 // The samples of one pixel, most significant first as PNG stores them.
@@ -54,21 +52,20 @@ void PutRow(Bytes& out, const PngSpec& spec, uint32_t y, uint32_t first, uint32_
 }  // namespace
 
 Bytes PngChunk(const char (&type)[5], ByteView data) {
-  Bytes out;
-  PutU32BigEndian(out, static_cast<uint32_t>(data.size()));
-  out.insert(out.end(), type, type + 4);
-  out.insert(out.end(), data.begin(), data.end());
-  uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
-  // zlib takes a null buffer (an empty span's) as a request for the initial value.
-  if (!data.empty()) crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));
-  PutU32BigEndian(out, static_cast<uint32_t>(crc));
+  const size_t n = data.size();
+  Bytes out(12 + n);
+  StoreU32BigEndian(&out[0], static_cast<uint32_t>(n));
+  std::memcpy(&out[4], type, 4);
+  if (n) std::memcpy(&out[8], data.data(), n);
+  StoreU32BigEndian(&out[8 + n],
+                    static_cast<uint32_t>(crc32(0, &out[4], static_cast<uInt>(4 + n))));
   return out;
 }
 
 Bytes PngHeader(const PngSpec& spec) {
-  Bytes ihdr;
-  PutU32BigEndian(ihdr, spec.width);
-  PutU32BigEndian(ihdr, spec.height);
+  Bytes ihdr(8);
+  StoreU32BigEndian(&ihdr[0], spec.width);
+  StoreU32BigEndian(&ihdr[4], spec.height);
   for (uint8_t b : {spec.bitDepth, spec.colourType, uint8_t{0}, uint8_t{0},
                     static_cast<uint8_t>(spec.interlaced ? 1 : 0)})
     ihdr.push_back(b);
@@ -108,50 +105,6 @@ Bytes PngFile(const PngSpec& spec) {
   if (!spec.transparency.empty()) add(PngChunk("tRNS", spec.transparency));
   add(PngChunk("IDAT", PngImageData(spec)));
   add(PngChunk("IEND", {}));
-  return out;
-}
-
-std::optional<AlphaBitmap> ReadPngRows(const Bytes& file) {
-  struct Source {
-    const Bytes* file;
-    size_t at;
-  } source{&file, 0};
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!info) {
-    png_destroy_read_struct(&png, nullptr, nullptr);
-    return std::nullopt;
-  }
-  // Only C calls and plain data below: a libpng error jumps back here.
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return std::nullopt;
-  }
-  png_set_read_fn(png, &source, [](png_structp p, png_bytep out, size_t n) {
-    auto* s = static_cast<Source*>(png_get_io_ptr(p));
-    if (n > s->file->size() - s->at) png_error(p, "truncated");
-    std::memcpy(out, s->file->data() + s->at, n);
-    s->at += n;
-  });
-  png_read_png(
-      png, info,
-      PNG_TRANSFORM_EXPAND | PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_GRAY_TO_RGB | PNG_TRANSFORM_BGR,
-      nullptr);
-  const uint32_t width = png_get_image_width(png, info), height = png_get_image_height(png, info);
-  const int channels = png_get_channels(png, info);
-  png_bytepp rows = png_get_rows(png, info);
-  std::optional<AlphaBitmap> out(std::in_place);
-  out->hasAlpha = channels == 4;
-  out->bitmap.width = static_cast<int>(width);
-  out->bitmap.height = static_cast<int>(height);
-  for (uint32_t y = 0; y < height; ++y)
-    for (uint32_t x = 0; x < width; ++x) {
-      const png_byte* p = rows[y] + static_cast<size_t>(x) * channels;
-      uint32_t v = static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
-      if (channels == 4) v |= static_cast<uint32_t>(p[3]) << 24;
-      out->bitmap.pixels.push_back(v);
-    }
-  png_destroy_read_struct(&png, &info, nullptr);
   return out;
 }
 

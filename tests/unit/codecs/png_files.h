@@ -1,9 +1,7 @@
 #pragma once
-// PNG files for tests, built chunk by chunk with zlib alone (so each field can
-// be made to lie), and read back through libpng's row interface rather than
-// the one the program uses.
+// PNG files for tests, built chunk by chunk with zlib alone, so that each
+// field can be made to lie.
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "codecs/bitmap32.h"
@@ -31,9 +29,5 @@ Bytes PngFile(const PngSpec& spec);
 Bytes PngHeader(const PngSpec& spec);
 // The filtered (filter 0) and compressed rows of the spec, Adam7 passes when interlaced.
 Bytes PngImageData(const PngSpec& spec);
-
-// The file through libpng's row interface: 0xAARRGGBB with hasAlpha when the
-// file has an alpha channel, else 0x00RRGGBB. nullopt on any libpng error.
-std::optional<AlphaBitmap> ReadPngRows(const Bytes& file);
 
 }  // namespace qv::test

@@ -4,6 +4,8 @@
 
 #include "codecs/bmp.h"
 #include "codecs/image_decoders.h"
+#include "codecs/png.h"
+#include "codecs/png_files.h"
 #include "codecs/wmf.h"
 #include "picture_ops/picture_transforms.h"
 #include "picture_ops/save_pict_rules.h"
@@ -266,6 +268,49 @@ TEST_F(PictureCommands, SaveFailuresLeaveNoFileAndKeepAnOldOne) {
   EXPECT_EQ(SavePictureFile(Stream({}, bmp), PictWriter::Bmp, folder / "no" / "a.bmp", renderer),
             SaveOutcome::WriteFailed);
   EXPECT_EQ(folder.FileCount(), 1u);
+}
+
+// PNG: the stored file itself when the slot holds one that decodes (without
+// the clipboard block's padding), else the picture encoded, alpha and all.
+TEST_F(PictureCommands, SavingAsPngReadsBackTheSamePixels) {
+  const uint32_t png = clipboard.RegisterFormat("PNG");
+  const auto names = [this](uint32_t id) { return GetFormatName(clipboard, id); };
+  auto savedPng = [&](const Bytes& stream, bool withNames = true) {
+    EXPECT_EQ(SavePictureFile(stream, PictWriter::Png, folder / "a.png", renderer,
+                              withNames ? PictureFormatNames(names) : PictureFormatNames{}),
+              SaveOutcome::Saved);
+    return ReadWholeFile(folder / "a.png").value_or(Bytes{});
+  };
+  test::PngSpec spec{4, 3, 6, 16, true, {}, {}, {}};
+  for (uint32_t i = 0; i < 12; ++i) spec.pixels.push_back(i * 0x15111111u);
+  const Bytes original = test::PngFile(spec);
+  Bytes padded = original;
+  padded.resize(original.size() + 7);
+  EXPECT_EQ(savedPng(Stream({{png, padded}}, bmp)), original);
+  Bytes damaged = original;
+  damaged[40] ^= 0xFF;
+  Bitmap32 translucent = picture;
+  for (size_t i = 0; i < translucent.pixels.size(); ++i)
+    translucent.pixels[i] |= static_cast<uint32_t>(i * 3) << 24;
+  const Bitmap32 drawn = *renderer.Render(emf);
+  const std::tuple<const char*, Bytes, bool, AlphaBitmap> cases[] = {
+      {"24-bit", Stream({{CF_TEXT, Ansi("t")}}, bmp), true, {picture, false}},
+      {"32-bit with alpha", Stream({}, EncodeBmp(translucent, 32)), true, {translucent, true}},
+      {"a damaged PNG beside the bitmap", Stream({{png, damaged}}, bmp), true, {picture, false}},
+      {"no names to find the PNG", Stream({{png, original}}, bmp), false, {picture, false}},
+      {"metafile only", Stream({}, {}, emf), true, {drawn, false}},
+  };
+  for (const auto& [name, stream, withNames, want] : cases) {
+    SCOPED_TRACE(name);
+    auto read = DecodePng(savedPng(stream, withNames));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->hasAlpha, want.hasAlpha);
+    EXPECT_EQ(read->bitmap, want.bitmap);
+  }
+  EXPECT_EQ(SavePictureFile(Stream({{png, original}}), PictWriter::Png, folder / "b.png", renderer,
+                            names),
+            SaveOutcome::Saved)
+      << "the PNG alone is enough";
 }
 
 TEST(SavePict, FilterAndTheNameWritten) {
