@@ -160,11 +160,18 @@ TEST(PngReader, FileLengthEndsAfterIend) {
       test::PngFile({kW, kH, 0, 8, false, Values([](uint32_t i) { return i; }), {}, {}});
   Bytes padded = file;
   padded.resize(file.size() + 13, 0xAB);  // a clipboard block rounded up
+  // A private chunk of 66051 bytes before IEND: every byte of its length counts.
+  Bytes big(file.begin(), file.end() - 12);
+  for (const Bytes& chunk :
+       {test::PngChunk("prIv", Bytes(0x010203, 7)), test::PngChunk("IEND", {})})
+    big.insert(big.end(), chunk.begin(), chunk.end());
   const std::pair<Bytes, std::optional<size_t>> cases[] = {
       {padded, file.size()},
-      {Bytes(file.begin(), file.end() - 1), std::nullopt},  // IEND cut
-      {Bytes(file.begin() + 1, file.end()), std::nullopt},  // no signature
-      {test::Patched(file, 8, 0xFFFFFF7F), std::nullopt},   // IHDR's length past the end
+      {big, big.size()},
+      {test::Patched(file, file.size() - 12, 0x05000000), std::nullopt},  // IEND claims 5 bytes
+      {Bytes(file.begin(), file.end() - 1), std::nullopt},                // IEND cut
+      {Bytes(file.begin() + 1, file.end()), std::nullopt},                // no signature
+      {test::Patched(file, 8, 0xFFFFFF7F), std::nullopt},  // IHDR's length past the end
   };
   for (const auto& [bytes, length] : cases) EXPECT_EQ(PngFileLength(bytes), length);
 }
