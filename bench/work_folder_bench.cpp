@@ -4,6 +4,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "history/app_core.h"
 #include "snapshot/clipboard_io.h"
@@ -29,7 +32,8 @@ struct Machine {
 
 void BM_LoadWorkSlots1000x10kB(benchmark::State& state) {
   Machine m;
-  m.root = std::filesystem::temp_directory_path() / "qv-bench-work";
+  // One folder per process: benchmarks of other checkouts may run at the same time.
+  m.root = std::filesystem::temp_directory_path() / ("qv-bench-work-" + std::to_string(getpid()));
   std::filesystem::remove_all(m.root);
   {
     AppCore core(m.platform, MakeAppFolders(m.root));

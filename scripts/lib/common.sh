@@ -30,8 +30,10 @@ qv_configure() {
   local preset=$1; shift
   local extra=()
   case "$preset" in
-    mingw-i686) extra+=("-DQV_JPEG_PREFIX=$QV_DEPS_DIR/i686" "-DQV_GIF_PREFIX=$QV_DEPS_DIR/giflib/i686") ;;
-    mingw-x64) extra+=("-DQV_JPEG_PREFIX=$QV_DEPS_DIR/x86_64" "-DQV_GIF_PREFIX=$QV_DEPS_DIR/giflib/x86_64") ;;
+    mingw-i686) extra+=("-DQV_JPEG_PREFIX=$QV_DEPS_DIR/i686" "-DQV_GIF_PREFIX=$QV_DEPS_DIR/giflib/i686"
+                "-DQV_PNG_PREFIX=$QV_DEPS_DIR/libpng/i686") ;;
+    mingw-x64) extra+=("-DQV_JPEG_PREFIX=$QV_DEPS_DIR/x86_64" "-DQV_GIF_PREFIX=$QV_DEPS_DIR/giflib/x86_64"
+               "-DQV_PNG_PREFIX=$QV_DEPS_DIR/libpng/x86_64") ;;
   esac
   cmake -S "$QV_REPO" -B "$QV_BUILD_ROOT/$preset" --preset "$preset" "${extra[@]}" "$@"
 }

@@ -5,6 +5,7 @@
 #include "picture_ops/transform_picture.h"
 #include "settings/options_file.h"
 #include "snapshot/clipboard_io.h"
+#include "snapshot/format_names.h"
 #include "text_ops/add_text.h"
 #include "text_ops/save_text.h"
 #include "text_ops/text_conversion.h"
@@ -99,7 +100,8 @@ void TMainForm::SavePictCommand(size_t index) {
       PlanSavePict(PathUtf8(chosen->path), chosen->filterIndex, rec.HasMetafile);
   const std::filesystem::path file = PathFromUtf8(plan.fileName);
   if (!win32::ConfirmReplace(hwnd_, file)) return;
-  if (SavePictureFile(rec.GetSnapshotData(), plan.writer, file, renderer_) ==
+  const PictureFormatNames names = [this](uint32_t id) { return GetFormatName(clipboard_, id); };
+  if (SavePictureFile(rec.GetSnapshotData(), plan.writer, file, renderer_, names) ==
       SaveOutcome::WriteFailed)
     ShowMessage(UnableToWriteMessage(file));
 }

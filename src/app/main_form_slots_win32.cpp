@@ -72,6 +72,9 @@ void TMainForm::FillSlot(int panel, int index) {
   // The window text names what the view shows (read by accessibility tools and tests).
   std::u16string text = Utf8ToUtf16(KindName(choice->kind));
   if (v & kValuePreview) text += u": " + preview;
+  if (v & kValuePictWidth)
+    text +=
+        Utf8ToUtf16(": " + std::to_string(rec.PictWidth) + " x " + std::to_string(rec.PictHeight));
   SetWindowTextW(slot.Handle(), reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 

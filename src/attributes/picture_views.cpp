@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kThumbnailWidth = 75;
 constexpr int kThumbnailHeight = 56;
+// A transparent picture is shown over the slot's own colour.
+constexpr uint32_t kSlotBackground = 0xFFFFFF;
 
 // A metafile that fits is drawn at its own size, a larger one stretched.
 std::optional<Bitmap32> FitMetafile(MetafileRenderer& renderer, ByteView emf,
@@ -33,9 +35,11 @@ void MakePictureViews(TClipRec& rec, const SlotStreamView& view, MetafileRendere
   const int viewHeight = 3 * settings.pictureSize;
   SnapshotPictures pictures = ReadSnapshotPictures(view);
   if (rec.HasBitmap && pictures.bitmap) {
-    if (auto bitmap = DecodeBmp(*pictures.bitmap)) {
-      rec.Thumbnail = MakeThumbnail(*bitmap, kThumbnailWidth, kThumbnailHeight);
-      rec.PictureView = MakeThumbnail(*bitmap, viewWidth, viewHeight);
+    if (auto decoded = DecodeBmpWithAlpha(*pictures.bitmap)) {
+      const Bitmap32 bitmap =
+          decoded->hasAlpha ? FlattenOver(*decoded, kSlotBackground) : std::move(decoded->bitmap);
+      rec.Thumbnail = MakeThumbnail(bitmap, kThumbnailWidth, kThumbnailHeight);
+      rec.PictureView = MakeThumbnail(bitmap, viewWidth, viewHeight);
       return;
     }
   }

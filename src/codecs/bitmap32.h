@@ -16,4 +16,14 @@ struct Bitmap32 {
   bool operator==(const Bitmap32&) const = default;
 };
 
+// A picture that may be partly transparent: while hasAlpha its pixels are
+// 0xAARRGGBB (straight, not premultiplied alpha), else 0x00RRGGBB.
+struct AlphaBitmap {
+  Bitmap32 bitmap;
+  bool hasAlpha = false;
+};
+
+// The picture drawn over an opaque background colour 0x00RRGGBB.
+Bitmap32 FlattenOver(const AlphaBitmap& picture, uint32_t background);
+
 }  // namespace qv

@@ -101,7 +101,11 @@ std::optional<BmpLayout> ParseBmpImage(ByteView data) {
   return b;
 }
 
-std::optional<Bitmap32> DecodeBmp(ByteView data) {
+namespace {
+
+// The pixels as 0x00RRGGBB; with keepAlpha a 32-bit BI_RGB image keeps its
+// fourth byte in the top byte of each pixel.
+std::optional<Bitmap32> DecodePixels(ByteView data, bool keepAlpha) {
   auto layout = ParseBmpImage(data);
   if (!layout) return std::nullopt;
   const BmpLayout& b = *layout;
@@ -131,6 +135,7 @@ std::optional<Bitmap32> DecodeBmp(ByteView data) {
     return (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[0];
   };
   const size_t stride = static_cast<size_t>(b.Stride());
+  const bool alpha = keepAlpha && b.bitCount == 32 && b.compression == BI_RGB;
   for (int y = 0; y < out.height; ++y) {
     int sourceRow = b.height < 0 ? y : out.height - 1 - y;
     const uint8_t* row = &data[b.pixelOffset + static_cast<size_t>(sourceRow) * stride];
@@ -156,12 +161,35 @@ std::optional<Bitmap32> DecodeBmp(ByteView data) {
           uint32_t v = b.bitCount == 16 ? LoadU16(row + 2 * x) : LoadU32(row + 4 * x);
           c = (static_cast<uint32_t>(Channel(v, masks[0])) << 16) |
               (static_cast<uint32_t>(Channel(v, masks[1])) << 8) | Channel(v, masks[2]);
+          if (alpha) c |= v & 0xFF000000u;
           break;
         }
       }
       out.pixels[static_cast<size_t>(y) * out.width + x] = c;
     }
   }
+  return out;
+}
+
+}  // namespace
+
+std::optional<Bitmap32> DecodeBmp(ByteView data) {
+  return DecodePixels(data, false);
+}
+
+std::optional<AlphaBitmap> DecodeBmpWithAlpha(ByteView data) {
+  auto pixels = DecodePixels(data, true);
+  if (!pixels) return std::nullopt;
+  // Alpha bytes all 0 are the unused fourth byte of an opaque picture; all
+  // 255 change nothing.
+  bool transparent = false, visible = false;
+  for (uint32_t p : pixels->pixels) {
+    transparent |= (p >> 24) != 0xFF;
+    visible |= (p >> 24) != 0;
+  }
+  AlphaBitmap out{std::move(*pixels), transparent && visible};
+  if (!out.hasAlpha)
+    for (uint32_t& p : out.bitmap.pixels) p &= 0x00FFFFFF;
   return out;
 }
 
@@ -195,6 +223,7 @@ Bytes EncodeBmp(const Bitmap32& bitmap, uint16_t bitCount) {
       row[bytesPerPixel * x] = static_cast<uint8_t>(c);
       row[bytesPerPixel * x + 1] = static_cast<uint8_t>(c >> 8);
       row[bytesPerPixel * x + 2] = static_cast<uint8_t>(c >> 16);
+      if (bytesPerPixel == 4) row[4 * x + 3] = static_cast<uint8_t>(c >> 24);
     }
   }
   return out;

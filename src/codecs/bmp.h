@@ -41,8 +41,12 @@ inline constexpr uint64_t kMaxDecodedPixels = 64ull << 20;
 
 // 32-bit pixels of the BMP file image; nullopt when it cannot be decoded.
 std::optional<Bitmap32> DecodeBmp(ByteView data);
+// The same with the transparency of a 32-bit BI_RGB image: its fourth bytes
+// are alpha unless they are all 0 (an opaque picture's unused byte).
+std::optional<AlphaBitmap> DecodeBmpWithAlpha(ByteView data);
 
-// A BMP file image with a 40-byte info header. bitCount 24 or 32.
+// A BMP file image with a 40-byte info header. bitCount 24 or 32; a 32-bit
+// image stores each pixel's top byte (alpha) as its fourth byte.
 Bytes EncodeBmp(const Bitmap32& bitmap, uint16_t bitCount = 24);
 
 }  // namespace qv

@@ -1,67 +1,107 @@
 #include "picture_ops/save_pict_rules.h"
 
-#include <cctype>
-
 namespace qv {
+namespace {
+
+std::string_view FilterEntry(PictChoice choice) {
+  switch (choice) {
+    case PictChoice::Jpeg:
+      return "JPEG (*.jpg, *.jpeg)|*.jpg; *.jpeg";
+    case PictChoice::Gif:
+      return "GIF (*.gif)|*.gif";
+    case PictChoice::Metafile:
+      return "Metafile (*.emf, *.wmf)|*.emf; *.wmf";
+    case PictChoice::Png:
+      return "PNG (*.png)|*.png";
+    default:
+      return "Bitmap (*.bmp)|*.bmp";
+  }
+}
+
+// Whether the lower-cased extension `ext` (with its dot) belongs to the entry.
+bool OwnExtension(PictChoice choice, std::string_view ext) {
+  switch (choice) {
+    case PictChoice::Jpeg:
+      return ext == ".jpg" || ext == ".jpeg";
+    case PictChoice::Gif:
+      return ext == ".gif";
+    case PictChoice::Metafile:
+      return ext == ".emf" || ext == ".wmf";
+    case PictChoice::Png:
+      return ext == ".png";
+    default:
+      return ext == ".bmp";
+  }
+}
+
+}  // namespace
+
+std::vector<PictChoice> SavePictChoices(bool hasMetafile) {
+  std::vector<PictChoice> choices = {PictChoice::Bitmap, PictChoice::Jpeg, PictChoice::Gif};
+  if (hasMetafile) choices.push_back(PictChoice::Metafile);
+  choices.push_back(PictChoice::Png);
+  return choices;
+}
 
 std::string SavePictFilter(bool hasMetafile) {
-  std::string filter = "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg, *.jpeg)|*.jpg; *.jpeg|GIF (*.gif)|*.gif";
-  if (hasMetafile) filter += "|Metafile (*.emf, *.wmf)|*.emf; *.wmf";
+  std::string filter;
+  for (PictChoice choice : SavePictChoices(hasMetafile)) {
+    if (!filter.empty()) filter += '|';
+    filter += FilterEntry(choice);
+  }
   return filter;
 }
 
-std::string_view SavePictDefaultExtension(int filterIndex) {
-  switch (filterIndex) {
-    case kPictFilterJpeg:
+std::string_view SavePictDefaultExtension(PictChoice choice) {
+  switch (choice) {
+    case PictChoice::Jpeg:
       return "jpg";
-    case kPictFilterGif:
+    case PictChoice::Gif:
       return "gif";
-    case kPictFilterMetafile:
+    case PictChoice::Metafile:
       return "emf";
+    case PictChoice::Png:
+      return "png";
     default:
       return "bmp";
   }
 }
 
-int SavePictFilterIndex(std::string_view fileName, int dialogIndex, bool hasMetafile) {
-  const int last = hasMetafile ? kPictFilterMetafile : kPictFilterGif;
-  int index =
-      dialogIndex >= kPictFilterBitmap && dialogIndex <= last ? dialogIndex : kPictFilterBitmap;
+PictChoice SavePictChoice(std::string_view fileName, int dialogIndex, bool hasMetafile) {
+  const std::vector<PictChoice> choices = SavePictChoices(hasMetafile);
   const std::string ext = LowerExtension(fileName);
-  if (ext == ".bmp") return kPictFilterBitmap;
-  if (ext == ".jpg" || ext == ".jpeg") return kPictFilterJpeg;
-  if (ext == ".gif") return kPictFilterGif;
-  if ((ext == ".emf" || ext == ".wmf") && hasMetafile) return kPictFilterMetafile;
-  return index;
+  for (PictChoice choice : choices)
+    if (OwnExtension(choice, ext)) return choice;
+  if (dialogIndex >= 1 && static_cast<size_t>(dialogIndex) <= choices.size())
+    return choices[static_cast<size_t>(dialogIndex) - 1];
+  return choices.front();
 }
 
 SavePictPlan PlanSavePict(std::string_view chosenName, int dialogIndex, bool hasMetafile) {
   SavePictPlan plan;
-  plan.filterIndex = SavePictFilterIndex(chosenName, dialogIndex, hasMetafile);
+  plan.choice = SavePictChoice(chosenName, dialogIndex, hasMetafile);
   plan.fileName = std::string(chosenName);
   const std::string ext = LowerExtension(chosenName);
-  bool keeps = false;
-  switch (plan.filterIndex) {
-    case kPictFilterJpeg:
-      keeps = ext == ".jpg" || ext == ".jpeg";
+  switch (plan.choice) {
+    case PictChoice::Jpeg:
       plan.writer = PictWriter::Jpeg;
       break;
-    case kPictFilterGif:
-      keeps = ext == ".gif";
+    case PictChoice::Gif:
       plan.writer = PictWriter::Gif;
       break;
-    case kPictFilterMetafile:
-      keeps = ext == ".emf" || ext == ".wmf";
+    case PictChoice::Metafile:
       plan.writer = ext == ".wmf" ? PictWriter::Wmf : PictWriter::Emf;
       break;
+    case PictChoice::Png:
+      plan.writer = PictWriter::Png;
+      break;
     default:
-      keeps = ext == ".bmp";
       plan.writer = PictWriter::Bmp;
       break;
   }
-  if (!keeps) {
+  if (!OwnExtension(plan.choice, ext)) {
     plan.fileName += '.';
-    plan.fileName += SavePictDefaultExtension(plan.filterIndex);
+    plan.fileName += SavePictDefaultExtension(plan.choice);
   }
   return plan;
 }

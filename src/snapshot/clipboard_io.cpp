@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "codecs/png.h"
 #include "snapshot/format_names.h"
 #include "platform/clipboard.h"
 #include "snapshot/slot_stream.h"
@@ -45,6 +46,18 @@ const FormatRecord* FindTextRecord(const SlotStreamView& view, uint32_t id) {
 }
 
 CapturedSnapshot CaptureOrThrow(Clipboard& clipboard);
+
+// The picture of the first PNG record that decodes, as a BMP file image.
+// A PNG that cannot be decoded, or not in the memory there is, gives none.
+std::optional<Bytes> PngRecordAsBitmap(Clipboard& clipboard, ByteView stream) {
+  auto view = ParseSlotStream(stream);
+  if (!view) return std::nullopt;
+  for (const FormatRecord& rec : view->records) {
+    if (!IsPngFormatName(GetFormatName(clipboard, rec.id))) continue;
+    if (auto bmp = PngToBmp(rec.data)) return bmp;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -113,6 +126,20 @@ CapturedSnapshot CaptureOrThrow(Clipboard& clipboard) {
   // The picture loaders open the clipboard themselves. A picture that cannot be
   // built leaves no image and no flag behind.
   bool hasBitmap = wantBitmap && clipboard.AppendBitmapImage(out);
+  if (!wantBitmap) {
+    // A picture offered only as a PNG file is also stored as the bitmap part,
+    // as if the clipboard had offered CF_BITMAP: it is then a picture slot
+    // everywhere, and a restore gives programs both forms.
+    if (auto bmp = PngRecordAsBitmap(clipboard, out)) {
+      try {
+        ids.push_back(CF_BITMAP);
+        out.insert(out.end(), bmp->begin(), bmp->end());  // all or nothing
+        hasBitmap = true;
+      } catch (const std::bad_alloc&) {
+        ids.pop_back();
+      }
+    }
+  }
   bool hasMetafile = wantMetafile && clipboard.AppendEnhMetafile(out);
   SlotHeader header = *ReadSlotHeader(out);
   header.hasBitmap = hasBitmap ? 1 : 0;
@@ -231,8 +258,10 @@ bool WriteSnapshotWithBitmap(Clipboard& clipboard, Bytes stream, const PictureOb
   if (!session.IsOpen()) return false;
   clipboard.Empty();
   if (auto view = ParseSlotStream(stream)) {
+    // A PNG record would show the old picture to programs that prefer PNG.
     PutRecords(clipboard, *view, [&](uint32_t id) {
-      return LowerAscii(GetFormatName(clipboard, id)) == "embed source";
+      const std::string name = GetFormatName(clipboard, id);
+      return LowerAscii(name) == "embed source" || IsPngFormatName(name);
     });
   }
   if (picture.type == PictureObject::Type::Bitmap)

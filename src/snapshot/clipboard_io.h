@@ -30,7 +30,9 @@ class ClipboardSession {
 // Every format on the clipboard into a new stream, with the format ids the
 // clipboard listed in enumeration order (those not stored, such as display
 // and synthesised formats, included). Both empty when the clipboard cannot be
-// opened, holds nothing or is too large for memory.
+// opened, holds nothing or is too large for memory. A clipboard that offers a
+// PNG file ("PNG" or "image/png") and no bitmap format gets the decoded
+// picture as its bitmap part, and CF_BITMAP joins the ids.
 struct CapturedSnapshot {
   Bytes stream;
   std::vector<uint32_t> formats;
@@ -69,7 +71,8 @@ struct PictureObject {
   enum class Type { Bitmap, Metafile } type = Type::Bitmap;
   Bytes bytes;  // a BMP file image or EMF bits
 };
-// Puts the stream's records (except "embed source") and the picture on the clipboard.
+// Puts the stream's records (except "embed source" and PNG files) and the
+// picture on the clipboard.
 bool WriteSnapshotWithBitmap(Clipboard& clipboard, Bytes stream, const PictureObject& picture);
 // CF_TEXT and CF_UNICODETEXT of the text, with the program as owner.
 void PutTextOnClipboard(Clipboard& clipboard, std::u16string_view text);

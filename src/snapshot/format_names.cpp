@@ -19,6 +19,20 @@ bool IsSkippedFormat(uint32_t id) {
   return id == CF_DSPTEXT;
 }
 
+bool IsPngFormatName(std::string_view name) {
+  // Registered format names compare without regard to case.
+  auto equal = [name](std::string_view want) {
+    if (name.size() != want.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+      char c = name[i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != want[i]) return false;
+    }
+    return true;
+  };
+  return equal("png") || equal("image/png");
+}
+
 std::string StandardFormatName(uint32_t id) {
   switch (id) {
     case 1:

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -18,6 +19,9 @@ bool IsBitmapFormat(uint32_t id);
 bool IsMetafileFormat(uint32_t id);
 // Never captured.
 bool IsSkippedFormat(uint32_t id);
+// The registered names under which programs offer PNG files ("PNG" on
+// Windows, "image/png" through bridges from other desktops), in any case.
+bool IsPngFormatName(std::string_view name);
 
 // The registered name, or the fixed name of a standard format.
 std::string GetFormatName(Clipboard& clipboard, uint32_t id);

@@ -4,6 +4,8 @@
 
 #include "codecs/bmp.h"
 #include "codecs/image_decoders.h"
+#include "codecs/png.h"
+#include "codecs/png_files.h"
 #include "codecs/wmf.h"
 #include "picture_ops/picture_transforms.h"
 #include "picture_ops/save_pict_rules.h"
@@ -268,45 +270,94 @@ TEST_F(PictureCommands, SaveFailuresLeaveNoFileAndKeepAnOldOne) {
   EXPECT_EQ(folder.FileCount(), 1u);
 }
 
+// PNG: the stored file itself when the slot holds one that decodes (without
+// the clipboard block's padding), else the picture encoded, alpha and all.
+TEST_F(PictureCommands, SavingAsPngReadsBackTheSamePixels) {
+  const uint32_t png = clipboard.RegisterFormat("PNG");
+  const auto names = [this](uint32_t id) { return GetFormatName(clipboard, id); };
+  auto savedPng = [&](const Bytes& stream, bool withNames = true) {
+    EXPECT_EQ(SavePictureFile(stream, PictWriter::Png, folder / "a.png", renderer,
+                              withNames ? PictureFormatNames(names) : PictureFormatNames{}),
+              SaveOutcome::Saved);
+    return ReadWholeFile(folder / "a.png").value_or(Bytes{});
+  };
+  test::PngSpec spec{4, 3, 6, 16, true, {}, {}, {}};
+  for (uint32_t i = 0; i < 12; ++i) spec.pixels.push_back(i * 0x15111111u);
+  const Bytes original = test::PngFile(spec);
+  Bytes padded = original;
+  padded.resize(original.size() + 7);
+  EXPECT_EQ(savedPng(Stream({{png, padded}}, bmp)), original);
+  Bytes damaged = original;
+  damaged[40] ^= 0xFF;
+  Bitmap32 translucent = picture;
+  for (size_t i = 0; i < translucent.pixels.size(); ++i)
+    translucent.pixels[i] |= static_cast<uint32_t>(i * 3) << 24;
+  const Bitmap32 drawn = *renderer.Render(emf);
+  const std::tuple<const char*, Bytes, bool, AlphaBitmap> cases[] = {
+      {"24-bit", Stream({{CF_TEXT, Ansi("t")}}, bmp), true, {picture, false}},
+      {"32-bit with alpha", Stream({}, EncodeBmp(translucent, 32)), true, {translucent, true}},
+      {"a damaged PNG beside the bitmap", Stream({{png, damaged}}, bmp), true, {picture, false}},
+      {"no names to find the PNG", Stream({{png, original}}, bmp), false, {picture, false}},
+      {"metafile only", Stream({}, {}, emf), true, {drawn, false}},
+  };
+  for (const auto& [name, stream, withNames, want] : cases) {
+    SCOPED_TRACE(name);
+    auto read = DecodePng(savedPng(stream, withNames));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->hasAlpha, want.hasAlpha);
+    EXPECT_EQ(read->bitmap, want.bitmap);
+  }
+  EXPECT_EQ(SavePictureFile(Stream({{png, original}}), PictWriter::Png, folder / "b.png", renderer,
+                            names),
+            SaveOutcome::Saved)
+      << "the PNG alone is enough";
+}
+
 TEST(SavePict, FilterAndTheNameWritten) {
   const std::string images =
       "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg, *.jpeg)|*.jpg; *.jpeg|GIF (*.gif)|*.gif";
-  EXPECT_EQ(SavePictFilter(false), images);
-  EXPECT_EQ(SavePictFilter(true), images + "|Metafile (*.emf, *.wmf)|*.emf; *.wmf");
+  const std::string png = "|PNG (*.png)|*.png";
+  EXPECT_EQ(SavePictFilter(false), images + png);
+  EXPECT_EQ(SavePictFilter(true), images + "|Metafile (*.emf, *.wmf)|*.emf; *.wmf" + png);
   const std::pair<const char*, const char*> extensions[] = {
       {"pic.JPEG", ".jpeg"}, {"a.b.Gif", ".gif"}, {"notes", ""},         {"C:\\my.dir\\pic", ""},
       {"dir.x/pic", ""},     {"pic.", "."},       {"C:pic.Bmp", ".bmp"}, {"C:\\a\\.wmf", ".wmf"}};
   for (auto [name, ext] : extensions) EXPECT_EQ(LowerExtension(name), ext) << name;
-  // A typed extension picks the format, else the dialog's index (the first one
+  // A typed extension picks the format, else the dialog's entry (the first one
   // when the filter does not offer it) does and its extension is appended; the
-  // metafile extensions only count with a metafile.
+  // metafile extensions only count with a metafile. PNG is the last entry:
+  // the fourth without a metafile, the fifth with one.
   using enum PictWriter;
-  const std::tuple<const char*, int, bool, const char*, int, PictWriter> cases[] = {
-      {"pic", 1, false, "pic.bmp", 1, Bmp},
-      {"pic", 2, false, "pic.jpg", 2, Jpeg},
-      {"pic", 3, false, "pic.gif", 3, Gif},
-      {"pic", 4, true, "pic.emf", 4, Emf},
-      {"pic.jpeg", 1, false, "pic.jpeg", 2, Jpeg},
-      {"pic.JPG", 3, true, "pic.JPG", 2, Jpeg},
-      {"pic.gif", 1, false, "pic.gif", 3, Gif},
-      {"pic.Bmp", 4, true, "pic.Bmp", 1, Bmp},
-      {"pic.wmf", 1, true, "pic.wmf", 4, Wmf},
-      {"pic.WMF", 4, true, "pic.WMF", 4, Wmf},
-      {"pic.emf", 2, true, "pic.emf", 4, Emf},
-      {"pic.emf", 2, false, "pic.emf.jpg", 2, Jpeg},
-      {"pic.wmf", 1, false, "pic.wmf.bmp", 1, Bmp},
-      {"pic.png", 3, false, "pic.png.gif", 3, Gif},
-      {"my.pics\\shot", 2, false, "my.pics\\shot.jpg", 2, Jpeg},
-      {"a.", 4, true, "a..emf", 4, Emf},
-      {"pic", 4, false, "pic.bmp", 1, Bmp},
-      {"pic", 0, true, "pic.bmp", 1, Bmp},
-      {"pic", 5, true, "pic.bmp", 1, Bmp}};
-  for (const auto& [chosen, dialogIndex, metafile, written, index, writer] : cases) {
+  using C = PictChoice;
+  const std::tuple<const char*, int, bool, const char*, PictChoice, PictWriter> cases[] = {
+      {"pic", 1, false, "pic.bmp", C::Bitmap, Bmp},
+      {"pic", 2, false, "pic.jpg", C::Jpeg, Jpeg},
+      {"pic", 3, false, "pic.gif", C::Gif, Gif},
+      {"pic", 4, true, "pic.emf", C::Metafile, Emf},
+      {"pic", 4, false, "pic.png", C::Png, Png},
+      {"pic", 5, true, "pic.png", C::Png, Png},
+      {"pic.jpeg", 1, false, "pic.jpeg", C::Jpeg, Jpeg},
+      {"pic.JPG", 3, true, "pic.JPG", C::Jpeg, Jpeg},
+      {"pic.gif", 1, false, "pic.gif", C::Gif, Gif},
+      {"pic.Bmp", 4, true, "pic.Bmp", C::Bitmap, Bmp},
+      {"pic.wmf", 1, true, "pic.wmf", C::Metafile, Wmf},
+      {"pic.WMF", 4, true, "pic.WMF", C::Metafile, Wmf},
+      {"pic.emf", 2, true, "pic.emf", C::Metafile, Emf},
+      {"pic.emf", 2, false, "pic.emf.jpg", C::Jpeg, Jpeg},
+      {"pic.wmf", 1, false, "pic.wmf.bmp", C::Bitmap, Bmp},
+      {"pic.PNG", 3, false, "pic.PNG", C::Png, Png},
+      {"pic.png", 1, true, "pic.png", C::Png, Png},
+      {"pic.png.gif", 5, true, "pic.png.gif", C::Gif, Gif},
+      {"my.pics\\shot", 2, false, "my.pics\\shot.jpg", C::Jpeg, Jpeg},
+      {"a.", 4, true, "a..emf", C::Metafile, Emf},
+      {"pic", 0, true, "pic.bmp", C::Bitmap, Bmp},
+      {"pic", 5, false, "pic.bmp", C::Bitmap, Bmp},
+      {"pic", 6, true, "pic.bmp", C::Bitmap, Bmp}};
+  for (const auto& [chosen, dialogIndex, metafile, written, choice, writer] : cases) {
     const SavePictPlan plan = PlanSavePict(chosen, dialogIndex, metafile);
     EXPECT_EQ(plan.fileName, written) << chosen << " index " << dialogIndex;
-    EXPECT_EQ(plan.filterIndex, index) << chosen << " index " << dialogIndex;
+    EXPECT_EQ(plan.choice, choice) << chosen << " index " << dialogIndex;
     EXPECT_EQ(plan.writer, writer) << chosen << " index " << dialogIndex;
-    EXPECT_EQ(SavePictFilterIndex(chosen, dialogIndex, metafile), index);
     EXPECT_EQ(PlanSavePict(written, dialogIndex, metafile).fileName, written) << "planned again";
   }
 }
