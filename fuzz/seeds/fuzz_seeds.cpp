@@ -8,6 +8,7 @@
 #include "attributes/attribute_context.h"
 #include "attributes/classify.h"
 #include "codecs/bmp.h"
+#include "codecs/png.h"
 #include "platform/clipboard.h"
 #include "platform/sim/sim_metafile.h"
 #include "store/slot_attributes.h"
@@ -82,6 +83,11 @@ int main(int argc, char** argv) {
   Write(root, "picture", "bmp1",
         BmpOf(9, 2, 1, {0x000000, 0xFFFFFF}, std::vector<uint32_t>(18, 1)));
   Write(root, "picture", "emf", emf);
+
+  AlphaBitmap translucent{Picture(4, 4, 3), true};
+  for (uint32_t& pixel : translucent.bitmap.pixels) pixel |= 0x80000000u;
+  Write(root, "png", "rgb", EncodePng({picture, false}).value_or(Bytes{}));
+  Write(root, "png", "alpha", EncodePng(translucent).value_or(Bytes{}));
 
   Write(root, "rtf", "styled", rtf);
   WriteText(root, "rtf", "nested",
