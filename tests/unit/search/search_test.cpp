@@ -199,7 +199,11 @@ TEST(SlotFilter, FieldKeys) {
       {'A', false, false, false, FindKey::kEdit},
       {'5', false, false, false, FindKey::kEdit},  // digits type, they do not paste
       {kKeySpace, false, false, false, FindKey::kEdit},
+      {kKeyNumpad0, false, false, false, FindKey::kEdit},
       {kKeyNumpad0 + 3, false, false, false, FindKey::kEdit},
+      {kKeyDivide, false, false, false, FindKey::kEdit},
+      {kKeyDivide + 1, false, false, false, FindKey::kTable},  // F1
+      {kKeyNumpad0 - 1, false, false, false, FindKey::kTable},
       {kKeyOem1, true, false, false, FindKey::kEdit},
       {kKeyOem102, false, false, false, FindKey::kEdit},
       {'Q', false, true, true, FindKey::kEdit},  // AltGr+Q types @ on German keyboards
