@@ -12,16 +12,7 @@
 namespace qv {
 
 std::filesystem::path ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return std::filesystem::path(path).parent_path();
-    }
-    path.resize(path.size() * 2);  // cut short: a longer buffer
-  }
+  return win32::ProgramFile().parent_path();
 }
 
 void TMainForm::ShowTrayIcon() {

@@ -16,7 +16,7 @@ void MapFilteredRows(SlotFills& fills, const std::vector<int>& matches, int list
       const int v = fill.index;
       fill.index =
           v == shownLength - 1 ? listLength - 1 : matches[static_cast<size_t>(shownLength - 2 - v)];
-    } else if (k <= rows) {  // Slot0 always shows a snapshot
+    } else if (k >= 1 && k <= rows) {  // a kept Slot0 (a scroll refill) stays kept
       fill = {SlotFill::Action::kEmptySlot, -1};
     }
   }

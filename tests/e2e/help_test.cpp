@@ -37,8 +37,10 @@ Bitmap32 PaintedMenu(HWND menu) {
   Bitmap32 shot;
   WaitUntil(
       [&] {
+        // Painted: some black text, but not a window still black all over.
         shot = CaptureWindow(menu);
-        return Count(shot, 0x000000) > 50;
+        const int black = Count(shot, 0x000000);
+        return black > 50 && black < shot.width * shot.height / 2;
       },
       5s);
   return shot;
