@@ -27,7 +27,7 @@ Bytes PngChunk(const char (&type)[5], ByteView data);
 Bytes PngFile(const PngSpec& spec);
 // The IHDR data alone (width, height, depth, type, 0, 0, interlace).
 Bytes PngHeader(const PngSpec& spec);
-// The filtered (filter 0) and compressed rows of the spec, Adam7 passes when interlaced.
+// The picture's rows, filtered (filter 0) and compressed; Adam7 passes when interlaced.
 Bytes PngImageData(const PngSpec& spec);
 
 }  // namespace qv::test
