@@ -37,10 +37,14 @@ Bitmap32 PaintedMenu(HWND menu) {
   Bitmap32 shot;
   WaitUntil(
       [&] {
-        // Painted: some black text, but not a window still black all over.
+        // Painted: some black text, and most of the window in the menu's
+        // own ground (neither the black nor the white of a window not yet
+        // drawn).
         shot = CaptureWindow(menu);
         const int black = Count(shot, 0x000000);
-        return black > 50 && black < shot.width * shot.height / 2;
+        const int white = Count(shot, 0xFFFFFF);
+        const int area = shot.width * shot.height;
+        return black > 50 && area - black - white > area / 2;
       },
       5s);
   return shot;
