@@ -4,7 +4,6 @@
 #include "ui/command_ids.h"
 #include "ui/focus_navigation.h"
 #include "ui/key_codes.h"
-#include "util/flag_guard.h"
 
 namespace qv {
 
@@ -102,8 +101,10 @@ void TMainForm::RunKeyStep(const KeyStep& step) {
 
 void TMainForm::PasteSlot(size_t index, bool silent) {
   // The menu's paste writes the slot without the copy sound; a double click plays it.
-  FlagGuard quiet(core_->capture.SuppressCopySound, silent || core_->capture.SuppressCopySound);
-  qv::PasteSlot(core_->list.Slots, index, {clipboard_, system_, desktop_});
+  {
+    CapturedClipboardWrite write(core_->capture, silent);
+    qv::PasteSlot(core_->list.Slots, index, {clipboard_, system_, desktop_});
+  }
   RedrawIfVisible();
 }
 

@@ -75,12 +75,12 @@ void TMainForm::FormCreate() {
   // 8. The tray icon.
   ShowTrayIcon();
   {
-    // 10. Join the viewer chain without capturing the notice that joining
-    // sends. Whatever the next step throws, capturing starts afterwards.
+    // 10 and 11. The slot list from the work folder (file-list views are
+    // rebuilt as the slots load); the clipboard becomes Slot 0 or gets the
+    // last slot back. Then the watcher joins the viewer chain; what it reads
+    // meanwhile waits until start-up is done. Whatever loading throws,
+    // capturing starts afterwards.
     FlagGuard starting(core_->capture.IgnoreClipboardChange);
-    JoinClipboardChain();
-    // 11. The slot list from the work folder (file-list views are rebuilt as
-    // the slots load); the clipboard becomes Slot 0 or gets the last slot back.
     {
       win32::ScreenDC screen;
       core_->attributes.pixelsPerInch = GetDeviceCaps(screen.Get(), LOGPIXELSX);
@@ -90,18 +90,22 @@ void TMainForm::FormCreate() {
     } catch (const std::exception&) {
       // The list starts empty; the files stay for the next start.
     }
+    StartClipboardWatch();
   }
   // 12 to 15.
   Visualize();
   SelectedPanel = -1;
   StartIconTimer();
-  chainTimer_ = std::make_unique<TSimpleTimer>([this] { WatchClipboardChain(); }, 250, true);
+  ApplyClipboardReadings();
   // Every change of the list is in the work folder within moments, so a crash
   // or a power cut loses no copy older than that. Not in the middle of the
   // program's own clipboard write, whose command is still rearranging slots.
+  // Readings held back while changes were ignored are applied here too.
   storeTimer_ = std::make_unique<TSimpleTimer>(
       [this] {
-        if (!shutDown_ && !core_->capture.IgnoreClipboardChange) core_->StoreChangedSlots();
+        if (shutDown_ || core_->capture.IgnoreClipboardChange) return;
+        ApplyClipboardReadings();
+        core_->StoreChangedSlots();
       },
       250, true);
   ApplyLanguage();
@@ -127,8 +131,11 @@ void TMainForm::ExitProgram() {
 
 void TMainForm::FormCloseQuery() {
   if (shutDown_ || !core_) return;
+  // 1. Nothing is captured any more: the watcher leaves the chain, and what
+  // it read before joins the list.
+  StopClipboardWatch();
+  ApplyClipboardReadings();
   shutDown_ = true;
-  // 1. Nothing is captured any more.
   core_->capture.IgnoreClipboardChange = true;
   // 2. The slot list goes to the work folder or away.
   if (auto message = core_->StoreSlotsForNextStart()) ShowMessage(*message);
@@ -149,9 +156,8 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
-  chainTimer_.reset();
   storeTimer_.reset();
-  LeaveClipboardChain();
+  StopClipboardWatch();
   UnregisterHotkeys();
   ReleaseTimers();
   ReleaseHelpAndMenus();

@@ -12,7 +12,6 @@
 #include "ui/file_dialog_win32.h"
 #include "util/codepage.h"
 #include "util/file_io.h"
-#include "util/flag_guard.h"
 
 namespace qv {
 namespace {
@@ -46,7 +45,7 @@ void TMainForm::TextConversionCommand(int operation) {
   if (!stream) return;
   {
     // The converted text comes back as a new Slot 0, without the copy sound.
-    FlagGuard quiet(core_->capture.SuppressCopySound);
+    CapturedClipboardWrite write(core_->capture);
     RestoreToClipboard(clipboard_, std::move(*stream));
   }
   RedrawIfVisible();
@@ -56,7 +55,7 @@ void TMainForm::PictureCommand(int mode) {
   if (mode < 0 || mode >= kPictureTransformCount) return;
   const Bytes slot0 = core_->list.Slots.back().GetSnapshotData();
   {
-    FlagGuard quiet(core_->capture.SuppressCopySound);
+    CapturedClipboardWrite write(core_->capture);
     TransformPicture(clipboard_, renderer_, slot0, static_cast<PictureTransform>(mode));
   }
   RedrawIfVisible();
@@ -70,7 +69,7 @@ void TMainForm::AddTextCommand(size_t index) {
   // Without text on the clipboard the slot goes there as a whole.
   Bytes stream = joined ? std::move(*joined) : list[index].GetSnapshotData();
   {
-    FlagGuard quiet(core_->capture.SuppressCopySound);
+    CapturedClipboardWrite write(core_->capture);
     RestoreToClipboard(clipboard_, std::move(stream));
   }
   RedrawIfVisible();

@@ -185,11 +185,8 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       if (core_) WMHotKey(static_cast<int>(wParam));
       return 0;
-    case WM_DRAWCLIPBOARD:
-      OnDrawClipboard();
-      return 0;
-    case WM_CHANGECBCHAIN:
-      OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
+    case kMsgClipboardRead:
+      ApplyClipboardReadings();
       return 0;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:

@@ -13,6 +13,7 @@
 #include "platform/win32/shell_open_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "app/clipboard_watcher_win32.h"
 #include "tray/cool_tray_icon_win32.h"
 #include "ui/param_form_win32.h"
 #include "ui/pict_form_win32.h"
@@ -33,7 +34,6 @@
 
 #include "help/html_help_viewer.h"
 #include "history/app_core.h"
-#include "history/chain_watch.h"
 #include "search/search_index.h"
 #include "hotkeys/hotkey_table.h"
 #include "lang/languages.h"
@@ -104,15 +104,11 @@ class TMainForm {
   // Steps of start-up and shut-down whose subsystems are not built yet.
   void ReleaseTextFont() {}
 
-  // Clipboard viewer chain (main_form_clipboard_win32.cpp).
-  void JoinClipboardChain();
-  void LeaveClipboardChain();
-  void OnChangeCbChain(HWND removed, HWND next);
-  void OnDrawClipboard();
-  void InformClipboardChange();
-  // Rejoins the chain when changes stopped arriving (another program broke
-  // it); the notice of joining captures what was missed.
-  void WatchClipboardChain();
+  // Clipboard monitoring (main_form_clipboard_win32.cpp). The watcher thread
+  // is in the viewer chain; the window applies what it read.
+  void StartClipboardWatch();
+  void StopClipboardWatch();
+  void ApplyClipboardReadings();
   // The URL and mail actions for a newly captured slot.
   void DoActions(size_t index);
 
@@ -191,6 +187,8 @@ class TMainForm {
   // ShowWindow (where a capture would find the window not yet visible).
   void SetTrayHintMode();
   static constexpr UINT kMsgTrayHintMode = WM_APP + 1;
+  // Posted by the clipboard watcher when readings wait at the gate.
+  static constexpr UINT kMsgClipboardRead = WM_APP + 2;
   void CoolTrayMouseEnter();
   void CoolTrayMouseExit();
   void stBallonEvent();
@@ -262,9 +260,6 @@ class TMainForm {
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
-  HWND NextViewer = nullptr;
-  bool inChain_ = false;
-  bool inDrawClipboard_ = false;
   bool shutDown_ = false;
 
   win32::Win32Clipboard clipboard_;
@@ -292,9 +287,8 @@ class TMainForm {
   std::unique_ptr<TCoolTrayIcon> CoolTray;
   std::unique_ptr<TSimpleTimer> stBallon;
   std::unique_ptr<TSimpleTimer> stIcon;
-  std::unique_ptr<TSimpleTimer> chainTimer_;
   std::unique_ptr<TSimpleTimer> storeTimer_;
-  ChainWatch chainWatch_;
+  std::unique_ptr<ClipboardWatcher> watcher_;
   int iconCountdown_ = 0;
   win32::UniqueMenu pmTray;
   std::unique_ptr<TTextForm> textForm_;

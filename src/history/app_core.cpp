@@ -18,7 +18,10 @@ AppCore::AppCore(const Platform& platform, AppFolders appFolders)
       monitor(list, capture, clip, attributes, options, copySound),
       commands(list, capture, clip),
       sets(folders.SetsFolder, platform.system, files),
-      setCommands(list, capture, clip, attributes, monitor, sets) {}
+      setCommands(list, capture, clip, attributes, monitor, sets) {
+  capture.applyQueuedReadings = [this] { monitor.ApplyQueuedReadings(false); };
+  capture.captureOwnWrite = [this] { monitor.InformClipboardChange(); };
+}
 
 std::optional<std::string> AppCore::PrepareFoldersAndOptions() {
   EnsureAppFolders(folders);

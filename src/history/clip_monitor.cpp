@@ -1,52 +1,56 @@
 #include "history/clip_monitor.h"
 
+#include <exception>
+
 #include "attributes/classify.h"
 #include "history/capture_state.h"
 #include "history/copy_sound.h"
 #include "history/slot_list.h"
 #include "platform/clipboard.h"
-#include "platform/system.h"
 #include "settings/options.h"
 #include "snapshot/clip_context.h"
-#include "snapshot/clipboard_io.h"
-#include "snapshot/clipboard_probe.h"
 #include "util/flag_guard.h"
 
 namespace qv {
-namespace {
-
-// A change that lands while a capture runs is captured afterwards; a clipboard
-// that keeps changing under us is not chased for ever.
-constexpr int kMaxCapturesPerNotice = 4;
-
-}  // namespace
 
 void ClipMonitor::InformClipboardChange() {
   if (state_.IgnoreClipboardChange) return;
   Clipboard& clipboard = clip_.clipboard;
   // A second notice of a change already captured (notices can arrive twice).
   if (state_.Handled()) return;
-  bool changed = false;
   {
     // Whatever a capture throws, monitoring goes on at the next change.
     FlagGuard capturing(state_.IgnoreClipboardChange);
-    TClipArr& Slots = list_.Slots;
-    for (int round = 0; round < kMaxCapturesPerNotice; ++round) {
-      uint32_t before = clipboard.SequenceNumber();
-      size_t lengthBefore = Slots.size();
-      MultipleClip(false);
-      changed = true;
-      // A second round that found the same content again adds nothing.
-      if (round > 0 && Slots.size() > lengthBefore && Slots.size() >= 2 &&
-          SlotsIdentical(Slots, Slots.size() - 1, Slots.size() - 2, attributes_))
-        list_.DropLast();
-      // The clipboard changed again while we captured: its notice was ignored, so
-      // capture once more.
+    for (int round = 0; round < kMaxReadingsPerNotice; ++round) {
+      ClipboardReading reading = ReadClipboard(clipboard, clip_.system);
+      const uint32_t before = reading.sequence;
+      reading.followUp = round > 0;
+      Apply(std::move(reading), false);
+      // The clipboard changed again while we captured: its notice was ignored,
+      // so capture once more.
       if (clipboard.SequenceNumber() == before) break;
     }
     TrimToCount();
   }
-  if (changed && onSlotsChanged) onSlotsChanged();
+  if (onSlotsChanged) onSlotsChanged();
+}
+
+void ClipMonitor::ApplyQueuedReadings(bool trim) {
+  if (state_.IgnoreClipboardChange) return;
+  std::vector<ClipboardReading> readings = state_.Gate().TakeReadings();
+  if (readings.empty()) return;
+  {
+    FlagGuard capturing(state_.IgnoreClipboardChange);
+    for (ClipboardReading& reading : readings) {
+      try {
+        Apply(std::move(reading), false);
+      } catch (const std::exception&) {
+        // That change is lost to the history; the ones after it are not.
+      }
+    }
+    if (trim) TrimToCount();
+  }
+  if (onSlotsChanged) onSlotsChanged();
 }
 
 void ClipMonitor::TrimToCount() {
@@ -54,42 +58,39 @@ void ClipMonitor::TrimToCount() {
 }
 
 void ClipMonitor::MultipleClip(bool noActions) {
-  Clipboard& clipboard = clip_.clipboard;
+  Apply(ReadClipboard(clip_.clipboard, clip_.system), noActions);
+}
+
+void ClipMonitor::Apply(ClipboardReading reading, bool noActions) {
   TClipArr& Slots = list_.Slots;
-  const uint32_t sequence = clipboard.SequenceNumber();
-  ClipboardState state = ProbeClipboard(clipboard, clip_.system);
+  const uint32_t sequence = reading.sequence;
   // A clipboard still held by another program after the retries: nothing is
   // known, so nothing changes (its next notice tries again).
-  if (state == ClipboardState::Unavailable) return;
-  if (state == ClipboardState::Private) {
-    state_.MarkHandled();
+  if (reading.state == ClipboardState::Unavailable) return;
+  // The list already reflects this change or a later one.
+  if (!state_.NewerThanHandled(sequence)) return;
+  if (reading.state == ClipboardState::Private) {
+    state_.MarkHandled(sequence);
     return;
   }
   const bool slot0Empty = Slots.back().Kind == kKindEmpty;
-  if (slot0Empty && state == ClipboardState::Empty) {
-    state_.MarkHandled();
+  if (slot0Empty && reading.state == ClipboardState::Empty) {
+    state_.MarkHandled(sequence);
     return;
   }
+  if (reading.state == ClipboardState::HasData && reading.captured.stream.empty()) return;
   if (!slot0Empty) Slots.emplace_back();
   const size_t target = Slots.size() - 1;
 
-  if (state == ClipboardState::Empty) {
+  if (reading.state == ClipboardState::Empty) {
     Slots[target].ClearSnapshot();
     state_.MarkHandled(sequence);
     return;
   }
 
-  CapturedSnapshot captured;
-  for (int attempt = 0; attempt < kOpenAttempts && captured.stream.empty(); ++attempt) {
-    if (attempt > 0) clip_.system.Sleep(kOpenRetryMilliseconds);
-    captured = CaptureSnapshot(clipboard);
-  }
-  if (captured.stream.empty()) {
-    if (!slot0Empty) list_.DropLast();
-    return;
-  }
   try {
-    Slots[target].SetSnapshotData(std::move(captured.stream), std::move(captured.formats), clip_);
+    Slots[target].SetSnapshotData(std::move(reading.captured.stream),
+                                  std::move(reading.captured.formats), clip_);
     MakeClipRec(Slots, target, attributes_);
   } catch (...) {
     // Half-derived slots are not kept: the history stays as it was.
@@ -99,13 +100,17 @@ void ClipMonitor::MultipleClip(bool noActions) {
   }
   state_.MarkHandled(sequence);
 
-  if (target > 0 && options_.nodouble && SlotsIdentical(Slots, target, target - 1, attributes_)) {
+  // A second reading of one change (the clipboard moved while the first was
+  // taken, back to the same content) adds nothing.
+  const bool repeat = target > 0 && (reading.followUp || options_.nodouble) &&
+                      SlotsIdentical(Slots, target, target - 1, attributes_);
+  if (repeat) {
     // The slot before it stands for the clipboard again.
     list_.DropLast();
     return;
   }
   if (noActions) return;
-  if (!state_.Silent(sequence) && options_.playsound && ClipboardHasData(clipboard)) sound_.Play();
+  if (!state_.SuppressCopySound && options_.playsound) sound_.Play();
   if (onNewSlotActions) onNewSlotActions(target);
 }
 

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <functional>
 
+#include "history/clipboard_reading.h"
+
 namespace qv {
 
 class CaptureState;
@@ -30,8 +32,12 @@ class ClipMonitor {
   // Runs the automatic actions for a newly captured slot.
   std::function<void(size_t index)> onNewSlotActions;
 
-  // A clipboard change notice.
+  // A clipboard change notice, read on this thread.
   void InformClipboardChange();
+  // Applies the readings the capture thread queued at the gate, oldest
+  // first. While changes are ignored they stay queued. Without `trim` the
+  // list is not cut to the count (slot indices a command holds stay valid).
+  void ApplyQueuedReadings(bool trim = true);
   // Captures the clipboard as the new Slot 0 (or empties it). With `noActions`
   // (start-up) no sound plays and no actions run.
   void MultipleClip(bool noActions);
@@ -39,6 +45,10 @@ class ClipMonitor {
   void TrimToCount();
 
  private:
+  // What a reading means for the list: a new Slot 0, an emptied Slot 0, or
+  // nothing (a repeat, an older reading, a private clipboard).
+  void Apply(ClipboardReading reading, bool noActions);
+
   SlotList& list_;
   CaptureState& state_;
   ClipContext& clip_;

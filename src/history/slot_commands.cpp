@@ -5,7 +5,6 @@
 #include "snapshot/clip_context.h"
 #include "snapshot/clipboard_io.h"
 #include "store/slot_file.h"
-#include "util/flag_guard.h"
 
 namespace qv {
 namespace {
@@ -53,21 +52,17 @@ void SlotCommands::ClearCommand() {
 
 void SlotCommands::PutSlotOnClipboard(size_t index) {
   if (index >= list_.Slots.size()) return;
-  {
-    FlagGuard silent(state_.SuppressCopySound);
-    list_.PutOnClipboard(index);
-  }
-  state_.MarkSilent();
+  CapturedClipboardWrite write(state_);
+  list_.PutOnClipboard(index);
 }
 
 std::optional<std::string> SlotCommands::LoadSlotFile(const std::filesystem::path& file) {
   auto bytes = ReadSlotFile(file);
   if (!bytes) return std::string(kInvalidSlotFileMessage);
   {
-    FlagGuard silent(state_.SuppressCopySound);
+    CapturedClipboardWrite write(state_);
     RestoreToClipboard(clip_.clipboard, std::move(*bytes));
   }
-  state_.MarkSilent();
   return std::nullopt;
 }
 

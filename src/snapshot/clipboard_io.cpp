@@ -1,6 +1,8 @@
 #include "snapshot/clipboard_io.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cctype>
 #include <memory>
 #include <new>
@@ -14,8 +16,13 @@
 
 namespace qv {
 
-ClipboardSession::ClipboardSession(Clipboard& clipboard, bool withOwner)
-    : clipboard_(clipboard), open_(clipboard.Open(withOwner)) {}
+ClipboardSession::ClipboardSession(Clipboard& clipboard, bool withOwner, int attempts)
+    : clipboard_(clipboard), open_(clipboard.Open(withOwner)) {
+  for (int attempt = 1; attempt < attempts && !open_; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(kWriteOpenRetryMilliseconds));
+    open_ = clipboard.Open(withOwner);
+  }
+}
 
 ClipboardSession::~ClipboardSession() {
   if (open_) clipboard_.Close();
@@ -154,7 +161,7 @@ CapturedSnapshot CaptureOrThrow(Clipboard& clipboard) {
 bool RestoreToClipboard(Clipboard& clipboard, Bytes stream) {
   if (stream.empty()) return false;
   auto view = ParseSlotStream(stream);
-  ClipboardSession session(clipboard);
+  ClipboardSession session(clipboard, false, kWriteOpenAttempts);
   if (!session.IsOpen()) return false;
   clipboard.Empty();
   if (!view) return true;
@@ -254,7 +261,7 @@ std::vector<std::string> ReadFileList(const SlotStreamView& view) {
 }
 
 bool WriteSnapshotWithBitmap(Clipboard& clipboard, Bytes stream, const PictureObject& picture) {
-  ClipboardSession session(clipboard);
+  ClipboardSession session(clipboard, false, kWriteOpenAttempts);
   if (!session.IsOpen()) return false;
   clipboard.Empty();
   if (auto view = ParseSlotStream(stream)) {
@@ -272,7 +279,7 @@ bool WriteSnapshotWithBitmap(Clipboard& clipboard, Bytes stream, const PictureOb
 }
 
 void PutTextOnClipboard(Clipboard& clipboard, std::u16string_view text) {
-  ClipboardSession session(clipboard, true);
+  ClipboardSession session(clipboard, true, kWriteOpenAttempts);
   if (!session.IsOpen()) return;
   clipboard.Empty();
   std::string ansi = Utf16ToAnsi(text);
@@ -291,7 +298,7 @@ bool ClipboardHasData(Clipboard& clipboard) {
 }
 
 void EmptyTheClipboard(Clipboard& clipboard) {
-  ClipboardSession session(clipboard);
+  ClipboardSession session(clipboard, false, kWriteOpenAttempts);
   if (session.IsOpen()) clipboard.Empty();
 }
 

@@ -14,9 +14,16 @@ namespace qv {
 class Clipboard;
 
 // Opens the clipboard for the lifetime of the object.
+// The program's own writes wait this long at most for a clipboard that
+// another program holds for a moment (it usually reads what changed).
+inline constexpr int kWriteOpenAttempts = 20;
+inline constexpr int kWriteOpenRetryMilliseconds = 10;
+
 class ClipboardSession {
  public:
-  explicit ClipboardSession(Clipboard& clipboard, bool withOwner = false);
+  // Tries `attempts` times, a moment apart, while another program holds the
+  // clipboard.
+  explicit ClipboardSession(Clipboard& clipboard, bool withOwner = false, int attempts = 1);
   ~ClipboardSession();
   ClipboardSession(const ClipboardSession&) = delete;
   ClipboardSession& operator=(const ClipboardSession&) = delete;

@@ -98,7 +98,13 @@ std::string ClipboardText() {
 }
 
 bool SyncWith(HWND window) {
+  // The program reads clipboard changes on a watcher thread, which hands each
+  // reading to the window as a sent message: the watcher first, then the window.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
   DWORD_PTR result = 0;
+  if (HWND watcher = FindProcessWindow(processId, L"QuorvaneClipboardWatch"))
+    SendMessageTimeoutW(watcher, WM_NULL, 0, 0, SMTO_BLOCK, 20000, &result);
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 20000, &result) != 0;
 }
 

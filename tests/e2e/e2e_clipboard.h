@@ -36,7 +36,8 @@ std::optional<Bytes> ClipboardData(UINT id);
 std::optional<Bitmap32> DecodeDib(const Bytes& dib);
 // CF_TEXT on the clipboard now, or "<none>".
 std::string ClipboardText();
-// Waits until the program's window has handled every message sent before.
+// Waits until the program has handled every change notice and message sent
+// before (a change another program made just now is then captured).
 bool SyncWith(HWND window);
 
 // The CF_TEXT texts of the slots stored in the work folder, oldest first.

@@ -111,6 +111,24 @@ BOOL CALLBACK FindWindowProc(HWND hwnd, LPARAM param) {
 }
 }  // namespace
 
+bool PointerAt(int x, int y) {
+  POINT p{};
+  return SetCursorPos(x, y) && WaitUntil([&] { return GetCursorPos(&p) && p.x == x && p.y == y; },
+                                         std::chrono::seconds(5));
+}
+
+void ClickToolButton(HWND main, int left) {
+  RECT client{};
+  GetClientRect(main, &client);
+  POINT point{left + 12, client.bottom - 31 + 2 + 2 + 12};
+  const LPARAM at = MAKELPARAM(point.x, point.y);
+  ClientToScreen(main, &point);
+  PointerAt(point.x, point.y);
+  PostMessageW(main, WM_MOUSEMOVE, 0, at);
+  PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(main, WM_LBUTTONUP, 0, at);
+}
+
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   FindWindowQuery query{processId, className, nullptr};
   EnumWindows(FindWindowProc, reinterpret_cast<LPARAM>(&query));

@@ -48,6 +48,13 @@ class Process {
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// Moves the screen pointer and waits until the system reports it there.
+bool PointerAt(int x, int y);
+// Clicks the toolbar button whose left edge is `left` pixels into the main
+// window's bottom toolbar. A flat button clicks only with the screen pointer
+// over it, so the pointer goes there first.
+void ClickToolButton(HWND main, int left);
+
 // The top-level window of a process with the given class name, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 

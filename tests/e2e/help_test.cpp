@@ -113,15 +113,7 @@ TEST_F(Help, StyledMenusShowTheGutterAndTheTextArea) {
 
     // fbFast, the second toolbar button, opens the quick settings: radio
     // items and check items. A flat button clicks only with the pointer over it.
-    RECT client{};
-    GetClientRect(app.Window(), &client);
-    POINT point{2 + 28 + 12, client.bottom - 31 + 2 + 2 + 12};
-    const LPARAM at = MAKELPARAM(point.x, point.y);
-    ClientToScreen(app.Window(), &point);
-    SetCursorPos(point.x, point.y);
-    PostMessageW(app.Window(), WM_MOUSEMOVE, 0, at);
-    PostMessageW(app.Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(app.Window(), WM_LBUTTONUP, 0, at);
+    ClickToolButton(app.Window(), 2 + 28);
     HWND menu = OpenMenu();
     ASSERT_TRUE(menu);
     const Bitmap32 shot = PaintedMenu(menu);

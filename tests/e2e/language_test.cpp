@@ -43,16 +43,7 @@ bool Checked(HWND dialog, int id) {
 
 // Opens pmParam at fbConfig and picks the item whose accelerator is `key`.
 void ParamMenuKey(HWND main, wchar_t key) {
-  RECT client{};
-  GetClientRect(main, &client);
-  POINT point{2 + 12, client.bottom - 31 + 2 + 2 + 12};
-  const LPARAM at = MAKELPARAM(point.x, point.y);
-  // A flat button clicks only with the screen pointer over it.
-  ClientToScreen(main, &point);
-  SetCursorPos(point.x, point.y);
-  PostMessageW(main, WM_MOUSEMOVE, 0, at);
-  PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(main, WM_LBUTTONUP, 0, at);
+  ClickToolButton(main, 2);
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil(
       [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 10s));

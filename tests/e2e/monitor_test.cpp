@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <future>
+#include <thread>
 
 #include "e2e_clipboard.h"
 #include "e2e_support.h"
@@ -66,6 +69,102 @@ TEST(Monitor, ACopyAfterAnotherProgramBrokeTheChainIsStillCaptured) {
   ASSERT_TRUE(app.Exit());
   EXPECT_EQ(StoredTexts(),
             (std::vector<std::string>{"before", "after the break", "and once more"}));
+}
+
+// An owner that renders a format on request (delayed rendering) and takes
+// 5 s to do so; its text is on the clipboard at once.
+constexpr DWORD kRenderMilliseconds = 5000;
+constexpr wchar_t kSlowFormat[] = L"Quorvane test slow format";
+
+LRESULT CALLBACK SlowOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_RENDERFORMAT: {
+      Sleep(kRenderMilliseconds);
+      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4);
+      if (void* p = GlobalLock(memory)) {
+        std::memcpy(p, "slow", 4);
+        GlobalUnlock(memory);
+      }
+      if (!SetClipboardData(static_cast<UINT>(wParam), memory)) GlobalFree(memory);
+      return 0;
+    }
+    case WM_RENDERALLFORMATS:
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// The owner on a thread of its own, answering render requests while the test
+// talks to the program.
+class SlowOwner {
+ public:
+  SlowOwner() {
+    thread_ = std::thread([this] { Run(); });
+    ready_.get_future().wait();
+  }
+  ~SlowOwner() {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    thread_.join();
+  }
+
+ private:
+  void Run() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = SlowOwnerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QvSlowOwner";
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+    for (int attempt = 0; attempt < 50 && !OpenClipboard(window_); ++attempt) Sleep(20);
+    EmptyClipboard();
+    const Format text = Text("slow owner");
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.bytes.size());
+    std::memcpy(GlobalLock(memory), text.bytes.data(), text.bytes.size());
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    SetClipboardData(RegisterClipboardFormatW(kSlowFormat), nullptr);  // rendered on request
+    CloseClipboard();
+    ready_.set_value();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  }
+
+  std::thread thread_;
+  std::promise<void> ready_;
+  HWND window_ = nullptr;
+};
+
+TEST(Monitor, AnOwnerThatRendersSlowlyDoesNotFreezeTheWindow) {
+  ResetDataFolder();
+  EmptyTheClipboardNow();
+  WriteOptions("[main]\r\nminimized=0\r\n");
+  Quorvane app;
+  ASSERT_TRUE(app.Ready());
+  SlowOwner owner;
+  // Throughout the render, and a little beyond, the window answers at once.
+  int asked = 0, late = 0;
+  DWORD slowest = 0;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < kRenderMilliseconds + 1000) {
+    const DWORD before = GetTickCount();
+    DWORD_PTR ignored = 0;
+    const bool answered =
+        SendMessageTimeoutW(app.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 100, &ignored) != 0;
+    slowest = std::max(slowest, GetTickCount() - before);
+    ++asked;
+    late += answered ? 0 : 1;
+    Sleep(20);
+  }
+  std::printf("slow owner: %d messages, %d unanswered within 100 ms, slowest %lu ms\n", asked, late,
+              static_cast<unsigned long>(slowest));
+  EXPECT_EQ(late, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Slot0Text(app.Window()) == L"Text: slow owner"; }, 10s))
+      << "shows " << testing::PrintToString(Slot0Text(app.Window()));
+  ASSERT_TRUE(app.Exit());
 }
 
 // Copies from another program in quick succession, 100 at each spacing.

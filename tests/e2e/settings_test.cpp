@@ -173,16 +173,7 @@ TEST_F(Settings, AlignToTheTopFromTheQuickSettingsMenu) {
   const RECT bottomFixed = WindowRect(app.Window());
   EXPECT_EQ(bottomFixed.top, 400 - 58) << "a second row grows the window upwards";
   // fbFast, the second toolbar button: its menu, then the second item.
-  RECT client{};
-  GetClientRect(app.Window(), &client);
-  POINT point{2 + 28 + 12, client.bottom - 31 + 2 + 2 + 12};
-  const LPARAM fast = MAKELPARAM(point.x, point.y);
-  // A flat button clicks only with the screen pointer over it.
-  ClientToScreen(app.Window(), &point);
-  SetCursorPos(point.x, point.y);
-  PostMessageW(app.Window(), WM_MOUSEMOVE, 0, fast);
-  PostMessageW(app.Window(), WM_LBUTTONDOWN, MK_LBUTTON, fast);
-  PostMessageW(app.Window(), WM_LBUTTONUP, 0, fast);
+  ClickToolButton(app.Window(), 2 + 28);
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil(
       [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 10s));

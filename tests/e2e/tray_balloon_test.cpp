@@ -32,12 +32,6 @@ std::wstring Balloons() {
   return texts;
 }
 
-bool PointerAt(int x, int y) {
-  POINT p{};
-  return SetCursorPos(x, y) &&
-         WaitUntil([&] { return GetCursorPos(&p) && p.x == x && p.y == y; }, 5s);
-}
-
 // A first run welcomes the user in the language of the options (from the
 // folder beside the program file); resting the pointer on the icon of the
 // hidden window then shows the status, leaving the icon takes it away.

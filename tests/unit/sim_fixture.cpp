@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "util/file_io.h"
 
 namespace qv::test {
 
 void SimFixture::Start() {
   clipboard.onChange = nullptr;
+  reader.reset();
   core = std::make_unique<AppCore>(Platform{clipboard, renderer, system, sound},
                                    MakeAppFolders(root.path()));
   EnsureAppFolders(core->folders);
@@ -15,12 +18,30 @@ void SimFixture::Start() {
   clipboard.onChange = [this] { core->monitor.InformClipboardChange(); };
 }
 
+void SimFixture::WatchOnThread() {
+  reader = std::make_unique<ClipboardReader>(clipboard, system, core->capture.Gate());
+  clipboard.onChange = [this] {
+    if (core->capture.Gate().Writing())
+      noticeWaiting = true;
+    else
+      reader->OnNotice();
+  };
+}
+
+void SimFixture::Deliver() {
+  if (!reader) return;
+  if (std::exchange(noticeWaiting, false)) reader->OnNotice();
+  core->monitor.ApplyQueuedReadings();
+}
+
 void SimFixture::StartAndLoad(const Options& options) {
+  const bool threaded = reader != nullptr;
   Start();
   core->options = options;
   core->ApplyOptionsToContext();
   core->capture.IgnoreClipboardChange = true;
   core->LoadWorkSlots();
+  if (threaded) WatchOnThread();
   core->capture.IgnoreClipboardChange = false;
 }
 

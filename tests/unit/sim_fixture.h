@@ -10,6 +10,7 @@
 #include "attributes/attribute_context.h"
 #include "attributes/classify.h"
 #include "history/app_core.h"
+#include "history/clipboard_reading.h"
 #include "platform/sim/sim_clipboard.h"
 #include "platform/sim/sim_metafile.h"
 #include "platform/sim/sim_sound.h"
@@ -61,6 +62,13 @@ struct SimFixture {
   void Start();
   // Start-up as the main window runs it: options as given, then the work folder.
   void StartAndLoad(const Options& options = {});
+  // From now on notices go to a capture reader, as on the watcher thread: a
+  // notice during the program's own write waits until the write ends, and
+  // the readings are applied when Deliver runs (the window's next message).
+  void WatchOnThread();
+  void Deliver();
+  std::unique_ptr<ClipboardReader> reader;
+  bool noticeWaiting = false;
   // Another program copies text; the model hears of it.
   void Copy(const std::string& text) { clipboard.SetByOther({{CF_TEXT, Ansi(text)}}); }
   void CopyAll(std::initializer_list<const char*> texts) {

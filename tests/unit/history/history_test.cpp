@@ -40,7 +40,7 @@ void Play(ModelFixture& f, const std::string& script) {
     if (w[0] == '+') f.Copy(w.substr(1));
     if (w == "e") f.clipboard.ClearByOther();
     if (op == '!') f.clipboard.refuseOpens = n;
-    if (w == "?") f.core->monitor.InformClipboardChange();
+    if (w == "?") f.reader ? (void)f.reader->OnNotice() : f.core->monitor.InformClipboardChange();
     if (op == '#') o.count = static_cast<uint16_t>(n);
     if (w == "N") o.nodouble = true;
     if (w == "D") o.maxsize = 0;
@@ -59,10 +59,13 @@ void Play(ModelFixture& f, const std::string& script) {
     if (op == 'v') f.core->commands.MoveDownCommand(n);
     if (w == "b") f.core->commands.PreviousCommand();
     if (w == "n") f.core->commands.NextCommand();
+    f.Deliver();
   }
 }
 
-// The slots a scenario leaves, and the clipboard and the time waited when given.
+// The slots a scenario leaves, and the clipboard and the time waited when given;
+// alike whether notices are read on the window's thread or on a thread of
+// their own, where the program's own writes are known by sequence number.
 TEST(History, Scenarios) {
   const struct {
     const char* script;
@@ -109,14 +112,16 @@ TEST(History, Scenarios) {
       {"+a +b +c x e #1 r", "bc", "c"},
       {"+a +b +c e x D #2 r +d +e +f d0 e o r", "abc"},  // a kill loses nothing stored
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.script);
-    ModelFixture f;
-    Play(f, c.script);
-    EXPECT_EQ(Slots(f), c.slots);
-    EXPECT_EQ(f.ClipboardText(), c.clipboard ? c.clipboard : f.ClipboardText());
-    EXPECT_EQ(f.system.slept, c.slept ? c.slept : f.system.slept);
-  }
+  for (const bool threaded : {false, true})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.script) + (threaded ? " (reading thread)" : ""));
+      ModelFixture f;
+      if (threaded) f.WatchOnThread();
+      Play(f, c.script);
+      EXPECT_EQ(Slots(f), c.slots);
+      EXPECT_EQ(f.ClipboardText(), c.clipboard ? c.clipboard : f.ClipboardText());
+      EXPECT_EQ(f.system.slept, c.slept ? c.slept : f.system.slept);
+    }
 }
 
 // Copies marked private, and captures that fail half-way (out of memory, a
@@ -186,6 +191,49 @@ TEST(ClipMonitor, CopySoundAndActionsForNewCopiesOnly) {
   f.core->LoadCopySound();
   EXPECT_FALSE(f.core->copySound.Loaded());
   EXPECT_EQ(f.sound.played[0]->size(), 44u);
+}
+
+// Readings from the watcher thread: held while the program ignores changes,
+// applied before a command writes (so its index still names the slot the user
+// chose), dropped when older than the list (it reached the window after a
+// write it could not wait for); a write that found the clipboard busy claims
+// no change as its own.
+TEST(ClipMonitor, ReadingsFromTheWatcherThread) {
+  ModelFixture f;
+  f.WatchOnThread();
+  f.core->capture.IgnoreClipboardChange = true;
+  f.Copy("a");
+  f.core->monitor.ApplyQueuedReadings();
+  EXPECT_EQ(Slots(f), "-");
+  f.core->capture.IgnoreClipboardChange = false;
+  f.Deliver();
+  f.Copy("b");  // read, not applied yet
+  f.core->commands.SwapCommand(0);
+  f.Deliver();
+  EXPECT_EQ(Slots(f), "ba");
+  EXPECT_EQ(f.ClipboardText(), "a");
+
+  f.clipboard.onChange = nullptr;  // a notice still on its way
+  f.Copy("c");
+  f.clipboard.refuseAllOpens = true;
+  f.core->commands.SwapCommand(0);
+  f.clipboard.refuseAllOpens = false;
+  f.reader->OnNotice();
+  f.Deliver();
+  EXPECT_EQ(Slots(f), "abc") << "the list swapped; the copy is still captured";
+
+  f.Copy("d");
+  f.reader->OnNotice();
+  auto late = f.core->capture.Gate().TakeReadings();
+  ASSERT_EQ(late.size(), 1u);
+  f.core->commands.PutSlotOnClipboard(0);  // captured at once
+  EXPECT_EQ(Slots(f), "abca");
+  {
+    ClipboardGate::ReadTurn turn(f.core->capture.Gate());
+    turn.Deliver(std::move(late[0]));
+  }
+  f.Deliver();
+  EXPECT_EQ(Slots(f), "abca") << "a reading older than the list is dropped";
 }
 
 // A menu command finds its record after captures moved it, or finds it gone.

@@ -218,10 +218,16 @@ TEST_F(PictureCommands, TransformFailuresLeaveTheClipboardAlone) {
     EXPECT_EQ(TransformPicture(clipboard, renderer, stream, RotateRight), outcome) << stream.size();
     EXPECT_EQ(clipboard.SequenceNumber(), before) << stream.size();
   }
-  clipboard.refuseOpens = 1;
+  clipboard.refuseAllOpens = true;
   EXPECT_EQ(TransformPicture(clipboard, renderer, Stream({}, bmp), RotateHalf),
             TransformOutcome::ClipboardBusy);
   EXPECT_EQ(clipboard.Data(CF_TEXT), Ansi("before"));
+  // A clipboard held only for a moment (another program reading it) is waited for.
+  clipboard.refuseAllOpens = false;
+  clipboard.refuseOpens = 3;
+  EXPECT_EQ(TransformPicture(clipboard, renderer, Stream({}, bmp), RotateHalf),
+            TransformOutcome::Done);
+  EXPECT_FALSE(clipboard.Data(CF_TEXT));
 }
 
 // The bitmap part when there is one, else the metafile drawn, for the
