@@ -23,7 +23,7 @@ bool CaptureState::NewerThanHandled(uint32_t sequence) const {
 
 uint32_t CaptureState::BeginOwnWrite() {
   gate_->BeginWrite();
-  if (!IgnoreClipboardChange && applyQueuedReadings) applyQueuedReadings();
+  if (applyQueuedReadings) applyQueuedReadings();  // none while changes are ignored
   return clipboard_.SequenceNumber();
 }
 

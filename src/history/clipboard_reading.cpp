@@ -3,15 +3,28 @@
 #include "history/clipboard_gate.h"
 #include "platform/clipboard.h"
 #include "platform/system.h"
+#include "snapshot/slot_stream.h"
 
 namespace qv {
+namespace {
+
+bool HoldsContent(ByteView stream) {
+  auto header = ReadSlotHeader(stream);
+  return header && (header->recordCount > 0 || header->hasBitmap || header->hasMetafile);
+}
+
+}  // namespace
 
 ClipboardReading ReadClipboard(Clipboard& clipboard, SystemServices& system) {
   ClipboardReading reading;
   reading.sequence = clipboard.SequenceNumber();
   reading.state = ProbeClipboard(clipboard, system);
   if (reading.state != ClipboardState::HasData) return reading;
-  for (int attempt = 0; attempt < kOpenAttempts && reading.captured.stream.empty(); ++attempt) {
+  // Formats listed but none rendered is what a clipboard in the middle of a
+  // change can show for a moment; a capture a little later finds them. A
+  // clipboard that never renders anything is kept as it is after the retries.
+  for (int attempt = 0; attempt < kOpenAttempts && !HoldsContent(reading.captured.stream);
+       ++attempt) {
     if (attempt > 0) system.Sleep(kOpenRetryMilliseconds);
     reading.captured = CaptureSnapshot(clipboard);
   }

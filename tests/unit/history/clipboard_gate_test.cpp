@@ -15,6 +15,8 @@ using namespace std::chrono_literals;
 
 TEST(ClipboardGate, AReadWaitsForAWriteAndAWriteWaitsForAReadALittle) {
   ClipboardGate gate;
+  gate.EndWrite(std::nullopt);  // an end without a beginning holds no read up
+  { ClipboardGate::ReadTurn turn(gate); }
   std::atomic<bool> read = false;
   ASSERT_TRUE(gate.BeginWrite());
   ASSERT_TRUE(gate.BeginWrite());  // writes nest

@@ -209,6 +209,7 @@ TEST(ClipMonitor, ReadingsFromTheWatcherThread) {
   f.Deliver();
   f.Copy("b");  // read, not applied yet
   f.core->commands.SwapCommand(0);
+  EXPECT_EQ(f.reader->OnNotice(), 0) << "the program's own write is not read";
   f.Deliver();
   EXPECT_EQ(Slots(f), "ba");
   EXPECT_EQ(f.ClipboardText(), "a");
@@ -234,6 +235,57 @@ TEST(ClipMonitor, ReadingsFromTheWatcherThread) {
   }
   f.Deliver();
   EXPECT_EQ(Slots(f), "abca") << "a reading older than the list is dropped";
+  f.Copy("e");
+  f.core->monitor.InformClipboardChange();  // read on the window's thread, as at start-up
+  f.reader->OnNotice();
+  f.Deliver();
+  EXPECT_EQ(Slots(f), "abcae") << "a change read twice is one slot";
+}
+
+// The watcher thread's reader: each change once, a clipboard that keeps
+// changing under it chased a few times only, a clipboard held after the first
+// look or not yet rendered waited for briefly.
+TEST(ClipboardReader, ReadsEachChangeOnceChasesAFewAndWaitsBriefly) {
+  ModelFixture f;
+  f.WatchOnThread();
+  f.clipboard.onChange = nullptr;
+  f.Copy("a");
+  EXPECT_EQ(f.reader->OnNotice(), 1);
+  EXPECT_EQ(f.reader->OnNotice(), 0);
+  int copies = 0;
+  f.clipboard.afterClose = [&] { f.Copy("c" + std::to_string(++copies)); };
+  f.Copy("b");
+  EXPECT_EQ(f.reader->OnNotice(), kMaxReadingsPerNotice);
+  f.Deliver();
+  const size_t length = f.core->list.Slots.size();
+  f.Copy("w");
+  f.core->monitor.InformClipboardChange();  // the window's own reading chases alike
+  EXPECT_EQ(f.core->list.Slots.size() - length, size_t(kMaxReadingsPerNotice));
+  f.clipboard.afterClose = nullptr;
+  f.core->commands.ClearCommand();
+  const std::string before = Slots(f);
+  int opens = 0;
+  f.clipboard.beforeOpen = [&] {
+    if (++opens == 2) f.clipboard.refuseOpens = 100;
+  };
+  f.Copy("held");
+  const uint64_t slept = f.system.slept;
+  EXPECT_EQ(f.reader->OnNotice(), 1);
+  EXPECT_EQ(f.system.slept - slept, (kOpenAttempts - 1) * kOpenRetryMilliseconds);
+  f.clipboard.beforeOpen = nullptr;
+  f.clipboard.refuseOpens = 0;
+  f.Deliver();
+  EXPECT_EQ(Slots(f), before) << "the held clipboard's reading adds nothing";
+  // Formats listed but not rendered for a moment: read again a little later.
+  f.clipboard.unrenderable = {CF_TEXT, CF_UNICODETEXT, CF_OEMTEXT, CF_LOCALE};
+  opens = 0;
+  f.clipboard.beforeOpen = [&] {
+    if (++opens == 3) f.clipboard.unrenderable.clear();
+  };
+  f.Copy("late");
+  f.reader->OnNotice();
+  f.Deliver();
+  EXPECT_EQ(f.Texts().back(), "late");
 }
 
 // A menu command finds its record after captures moved it, or finds it gone.
