@@ -18,15 +18,22 @@ bool HoldsContent(ByteView stream) {
 ClipboardReading ReadClipboard(Clipboard& clipboard, SystemServices& system) {
   ClipboardReading reading;
   reading.sequence = clipboard.SequenceNumber();
-  reading.state = ProbeClipboard(clipboard, system);
-  if (reading.state != ClipboardState::HasData) return reading;
-  // Formats listed but none rendered is what a clipboard in the middle of a
-  // change can show for a moment; a capture a little later finds them. A
-  // clipboard that never renders anything is kept as it is after the retries.
-  for (int attempt = 0; attempt < kOpenAttempts && !HoldsContent(reading.captured.stream);
-       ++attempt) {
+  // One session judges the formats and copies them. Formats listed but none
+  // rendered is what a clipboard in the middle of a change can show for a
+  // moment, so that is read again too; a clipboard that never renders
+  // anything is kept as it is after the retries.
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
     if (attempt > 0) system.Sleep(kOpenRetryMilliseconds);
-    reading.captured = CaptureSnapshot(clipboard);
+    ClipboardState judged = ClipboardState::Unavailable;
+    CapturedSnapshot captured = CaptureSnapshot(clipboard, [&](const std::vector<uint32_t>& ids) {
+      judged = JudgeFormats(clipboard, ids);
+      return judged == ClipboardState::HasData;
+    });
+    // A clipboard held by another program keeps an earlier attempt's verdict.
+    if (judged == ClipboardState::Unavailable) continue;
+    reading.state = judged;
+    reading.captured = std::move(captured);
+    if (judged != ClipboardState::HasData || HoldsContent(reading.captured.stream)) break;
   }
   return reading;
 }

@@ -52,7 +52,7 @@ const FormatRecord* FindTextRecord(const SlotStreamView& view, uint32_t id) {
   return nullptr;
 }
 
-CapturedSnapshot CaptureOrThrow(Clipboard& clipboard);
+CapturedSnapshot CaptureOrThrow(Clipboard& clipboard, const FormatsCheck& keep);
 
 // The picture of the first PNG record that decodes, as a BMP file image.
 // A PNG that cannot be decoded, or not in the memory there is, gives none.
@@ -84,11 +84,11 @@ std::vector<uint32_t> EnumerateClipboardFormats(Clipboard& clipboard) {
   return EnumerateOpenClipboard(clipboard);
 }
 
-CapturedSnapshot CaptureSnapshot(Clipboard& clipboard) {
+CapturedSnapshot CaptureSnapshot(Clipboard& clipboard, const FormatsCheck& keep) {
   // A clipboard too large for this process's memory is not captured; the
   // program goes on with the history it has.
   try {
-    return CaptureOrThrow(clipboard);
+    return CaptureOrThrow(clipboard, keep);
   } catch (const std::bad_alloc&) {
     return {};
   }
@@ -100,7 +100,7 @@ Bytes CaptureClipboard(Clipboard& clipboard) {
 
 namespace {
 
-CapturedSnapshot CaptureOrThrow(Clipboard& clipboard) {
+CapturedSnapshot CaptureOrThrow(Clipboard& clipboard, const FormatsCheck& keep) {
   Bytes out;
   std::vector<uint32_t> ids;
   bool wantBitmap = false, wantMetafile = false;
@@ -108,6 +108,7 @@ CapturedSnapshot CaptureOrThrow(Clipboard& clipboard) {
     ClipboardSession session(clipboard);
     if (!session.IsOpen()) return {};
     ids = EnumerateOpenClipboard(clipboard);
+    if (keep && !keep(ids)) return {};
     if (ids.empty()) return {};
     // Lock every block first so the stream is sized once and each format is
     // copied once, straight from its block.

@@ -2,6 +2,7 @@
 // Moving clipboard contents into and out of slot data streams, and the small
 // readers that pull one thing out of a stream without touching the clipboard.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,7 +45,10 @@ struct CapturedSnapshot {
   Bytes stream;
   std::vector<uint32_t> formats;
 };
-CapturedSnapshot CaptureSnapshot(Clipboard& clipboard);
+// With `keep`, it is asked about the format ids while the clipboard is open,
+// before anything is copied; false captures nothing.
+using FormatsCheck = std::function<bool(const std::vector<uint32_t>& ids)>;
+CapturedSnapshot CaptureSnapshot(Clipboard& clipboard, const FormatsCheck& keep = {});
 // The stream alone.
 Bytes CaptureClipboard(Clipboard& clipboard);
 // Empties the clipboard and puts every record and picture of the stream on it.

@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "snapshot/clipboard_io.h"
 #include "platform/clipboard.h"
-#include "platform/system.h"
 #include "util/le_io.h"
 
 namespace qv {
@@ -25,18 +23,11 @@ bool IsPrivacyMarker(Clipboard& clipboard, uint32_t id) {
 
 }  // namespace
 
-ClipboardState ProbeClipboard(Clipboard& clipboard, SystemServices& system) {
-  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-    if (attempt > 0) system.Sleep(kOpenRetryMilliseconds);
-    ClipboardSession session(clipboard);
-    if (!session.IsOpen()) continue;
-    std::vector<uint32_t> ids = EnumerateOpenClipboard(clipboard);
-    for (uint32_t id : ids) {
-      if (id >= 0xC000 && IsPrivacyMarker(clipboard, id)) return ClipboardState::Private;
-    }
-    return ids.empty() ? ClipboardState::Empty : ClipboardState::HasData;
+ClipboardState JudgeFormats(Clipboard& clipboard, const std::vector<uint32_t>& ids) {
+  for (uint32_t id : ids) {
+    if (id >= 0xC000 && IsPrivacyMarker(clipboard, id)) return ClipboardState::Private;
   }
-  return ClipboardState::Unavailable;
+  return ids.empty() ? ClipboardState::Empty : ClipboardState::HasData;
 }
 
 }  // namespace qv
