@@ -108,6 +108,12 @@ bool SyncWith(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 20000, &result) != 0;
 }
 
+bool CopyTexts(HWND window, const std::vector<std::string>& texts) {
+  for (const std::string& text : texts)
+    if (!PutText(text) || !SyncWith(window)) return false;
+  return true;
+}
+
 std::vector<std::string> StoredTexts() {
   auto work = DataFolder() / L"work";
   std::vector<std::string> texts;

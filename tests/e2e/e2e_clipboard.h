@@ -39,6 +39,9 @@ std::string ClipboardText();
 // Waits until the program has handled every change notice and message sent
 // before (a change another program made just now is then captured).
 bool SyncWith(HWND window);
+// Copies each text as another program would and waits until the program
+// behind `window` has taken it.
+bool CopyTexts(HWND window, const std::vector<std::string>& texts);
 
 // The CF_TEXT texts of the slots stored in the work folder, oldest first.
 std::vector<std::string> StoredTexts();

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/win32/handles_win32.h"
+#include "util/codepage.h"
 #include "util/file_io.h"
 
 namespace qv::e2e {
@@ -156,6 +157,30 @@ std::vector<HWND> SlotViews(HWND main) {
     return ra.top < rb.top;
   });
   return slots;
+}
+
+std::string SlotViewText(HWND main, size_t panel) {
+  const std::vector<HWND> views = SlotViews(main);
+  if (panel >= views.size()) return "<no slot>";
+  wchar_t text[512] = L"";
+  GetWindowTextW(views[panel], text, 512);
+  return Utf16ToUtf8(reinterpret_cast<const char16_t*>(text));
+}
+
+HWND WaitForPopupMenu() {
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); },
+            std::chrono::seconds(10));
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+bool BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; }, std::chrono::seconds(5));
+}
+
+bool Checked(HWND dialog, int id) {
+  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 int CountProcesses(const wchar_t* exeName) {

@@ -60,6 +60,15 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 
 // The main window's slot views, top first.
 std::vector<HWND> SlotViews(HWND main);
+// The text of slot view `panel`, counted from the top, in UTF-8: the views'
+// window texts say what they show ("Text: preview"). "<no slot>" past the last.
+std::string SlotViewText(HWND main, size_t panel);
+// The popup menu once it shows, or null after 10 s.
+HWND WaitForPopupMenu();
+// Brings the window to the front and waits until it is there.
+bool BringToFront(HWND window);
+// Whether the check box or radio button `id` of the dialog is checked.
+bool Checked(HWND dialog, int id);
 
 // Number of running processes with this executable name.
 int CountProcesses(const wchar_t* exeName);

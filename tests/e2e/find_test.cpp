@@ -13,21 +13,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<std::wstring> ShownTexts(HWND main) {
-  std::vector<std::wstring> texts;
-  for (HWND view : SlotViews(main)) {
-    if (!IsWindowVisible(view)) continue;
-    wchar_t text[128] = L"";
-    GetWindowTextW(view, text, 128);
-    texts.push_back(text);
-  }
+// The texts of the slot views shown, top first.
+std::vector<std::string> ShownTexts(HWND main) {
+  std::vector<std::string> texts;
+  const std::vector<HWND> views = SlotViews(main);
+  for (size_t i = 0; i < views.size(); ++i)
+    if (IsWindowVisible(views[i])) texts.push_back(SlotViewText(main, i));
   return texts;
 }
 
 TEST(Find, AWordFiltersThreeHundredSlotsEnterPastesEscRestores) {
-  ResetDataFolder();
-  EmptyTheClipboardNow();
-  WriteOptions("[main]\r\nminimized=0\r\n[slots]\r\ncount=1000\r\nsaveslots=1\r\npage=5\r\n");
+  FreshStart("[main]\r\nminimized=0\r\n[slots]\r\ncount=1000\r\nsaveslots=1\r\npage=5\r\n");
   std::vector<std::string> texts;
   for (int i = 1; i <= 300; ++i)
     texts.push_back(i % 40 == 7 ? "walrus " + std::to_string(i) : "note " + std::to_string(i));
@@ -37,10 +33,9 @@ TEST(Find, AWordFiltersThreeHundredSlotsEnterPastesEscRestores) {
   ASSERT_TRUE(app.Ready());
   Target target;
   ASSERT_TRUE(target.edit);
-  SetForegroundWindow(app.Window());
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }, 5s));
+  ASSERT_TRUE(BringToFront(app.Window()));
   ASSERT_TRUE(SyncWith(app.Window()));
-  const std::vector<std::wstring> before = ShownTexts(app.Window());
+  const std::vector<std::string> before = ShownTexts(app.Window());
   ASSERT_EQ(before.size(), 6u);
   RECT clientBefore{};
   GetClientRect(app.Window(), &clientBefore);
@@ -55,14 +50,14 @@ TEST(Find, AWordFiltersThreeHundredSlotsEnterPastesEscRestores) {
       5s));
   TypeText(L"WALRUS");
   // walrus 287, 247, 207, 167, 127 on the five rows; 87, 47, 7 further down.
-  const std::vector<std::wstring> matches = {L"Text: walrus 287", L"Text: walrus 247",
-                                             L"Text: walrus 207", L"Text: walrus 167",
-                                             L"Text: walrus 127"};
+  const std::vector<std::string> matches = {"Text: walrus 287", "Text: walrus 247",
+                                            "Text: walrus 207", "Text: walrus 167",
+                                            "Text: walrus 127"};
   ASSERT_TRUE(WaitUntil(
       [&] {
         auto shown = ShownTexts(app.Window());
         return shown.size() == 6 &&
-               std::vector<std::wstring>(shown.begin() + 1, shown.end()) == matches;
+               std::vector<std::string>(shown.begin() + 1, shown.end()) == matches;
       },
       5s))
       << "rows: " << testing::PrintToString(ShownTexts(app.Window()));

@@ -19,13 +19,6 @@ HWND HelpWindow(DWORD pid) {
   return FindProcessWindow(pid, kHelpWindowClass);
 }
 
-// The open popup menu, once it shows.
-HWND OpenMenu() {
-  HWND menu = nullptr;
-  WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 10s);
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
-}
-
 int Count(const Bitmap32& shot, uint32_t colour) {
   int n = 0;
   for (uint32_t p : shot.pixels) n += (p & 0xFFFFFF) == colour;
@@ -114,7 +107,7 @@ TEST_F(Help, StyledMenusShowTheGutterAndTheTextArea) {
     // fbFast, the second toolbar button, opens the quick settings: radio
     // items and check items. A flat button clicks only with the pointer over it.
     ClickToolButton(app.Window(), 2 + 28);
-    HWND menu = OpenMenu();
+    HWND menu = WaitForPopupMenu();
     ASSERT_TRUE(menu);
     const Bitmap32 shot = PaintedMenu(menu);
     SaveArtifact(shot, c.fast);
@@ -136,7 +129,7 @@ TEST_F(Help, StyledMenusShowTheGutterAndTheTextArea) {
       HWND tray = FindProcessWindow(app.process().Id(), L"QuorvaneTrayIcon");
       ASSERT_NE(tray, nullptr);
       PostMessageW(tray, WM_USER + 1024, 1, WM_RBUTTONDOWN);
-      HWND trayMenu = OpenMenu();
+      HWND trayMenu = WaitForPopupMenu();
       ASSERT_TRUE(trayMenu);
       const Bitmap32 trayShot = PaintedMenu(trayMenu);
       SaveArtifact(trayShot, c.tray);

@@ -28,35 +28,17 @@ std::string TextOf(HWND window) {
   return Utf16ToUtf8(reinterpret_cast<const char16_t*>(text));
 }
 
-// The program's settings dialog with this caption, shown or not.
-HWND SettingsDialog(DWORD pid, const std::string& title) {
-  const std::u16string wide = Utf8ToUtf16(title);
-  HWND dialog = FindWindowW(L"TQvForm", reinterpret_cast<const wchar_t*>(wide.c_str()));
-  DWORD owner = 0;
-  if (dialog) GetWindowThreadProcessId(dialog, &owner);
-  return owner == pid ? dialog : nullptr;
-}
-
-bool Checked(HWND dialog, int id) {
-  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 // Opens pmParam at fbConfig and picks the item whose accelerator is `key`.
 void ParamMenuKey(HWND main, wchar_t key) {
   ClickToolButton(main, 2);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 10s));
+  HWND menu = WaitForPopupMenu();
+  ASSERT_TRUE(menu);
   PostMessageW(menu, WM_CHAR, key, 1);
 }
 
 class Language : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions("[main]\r\nminimized=0\r\nalign=2\r\nleft=40\r\ntop=40\r\n");
-  }
+  void SetUp() override { FreshStart("[main]\r\nminimized=0\r\nalign=2\r\nleft=40\r\ntop=40\r\n"); }
 };
 
 TEST_F(Language, DeutschChangesTheDialogAndTheMenusAtOnceAndAtTheNextStart) {
@@ -65,14 +47,8 @@ TEST_F(Language, DeutschChangesTheDialogAndTheMenusAtOnceAndAtTheNextStart) {
   {
     Quorvane app;
     ASSERT_TRUE(app.Ready());
-    PostMessageW(app.Window(), WM_KEYDOWN, VK_F9, 1);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          return (dialog = SettingsDialog(app.process().Id(), "Quorvane Settings")) &&
-                 IsWindowVisible(dialog);
-        },
-        10s));
+    HWND dialog = OpenSettingsWithF9(app);
+    ASSERT_TRUE(dialog);
     EXPECT_EQ(TextOf(GetDlgItem(dialog, Form::kBtCancel)), "Cancel");
     // The list offers Deutsch and English, sorted, with English selected;
     // choose Deutsch as the user would.

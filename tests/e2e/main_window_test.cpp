@@ -1,5 +1,6 @@
-// The visible main window: size by rows, the slot views' display kinds,
-// scrolling, hiding, the tray icon's clicks and menu.
+// The visible main window: the slot views' display kinds, scrolling, hiding,
+// the tray icon's clicks and menu. Its place and its height by rows at start
+// are in startup_test.cpp, growing by rows in settings_test.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,59 +15,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The text of slot view `panel`, counted from the top; the views' window
-// texts say what they show ("Text: preview").
-std::string SlotText(HWND main, size_t panel) {
-  const std::vector<HWND> slots = SlotViews(main);
-  if (panel >= slots.size()) return "<no slot>";
-  wchar_t text[512] = L"";
-  GetWindowTextW(slots[panel], text, 512);
-  std::string out;
-  for (const wchar_t* p = text; *p; ++p) out.push_back(*p < 128 ? static_cast<char>(*p) : '?');
-  return out;
-}
-
-int ClientHeight(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return r.bottom;
-}
-
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions("[main]\r\nminimized=0\r\nalign=2\r\nleft=60\r\ntop=40\r\n[slots]\r\npage=3\r\n");
-  }
-  static void Copy(Quorvane& app, const std::string& text) {
-    ASSERT_TRUE(PutText(text));
-    ASSERT_TRUE(SyncWith(app.Window()));
+    FreshStart("[main]\r\nminimized=0\r\nalign=2\r\nleft=60\r\ntop=40\r\n[slots]\r\npage=3\r\n");
   }
 };
-
-TEST_F(MainWindow, AppearsAtItsPlaceSizedByRows) {
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }));
-  RECT window{}, client{};
-  GetWindowRect(app.Window(), &window);
-  GetClientRect(app.Window(), &client);
-  EXPECT_EQ(window.left, 60);
-  EXPECT_EQ(window.top, 40);
-  EXPECT_EQ(client.right, 294);
-  EXPECT_EQ(client.bottom, 97 + 58) << "one row while no slot is saved";
-  for (const char* text : {"one", "two", "three"}) Copy(app, text);
-  EXPECT_EQ(ClientHeight(app.Window()), 97 + 58 * 2) << "two saved slots: two rows";
-  Screenshot(app.Window(), "main_window_text.bmp");
-  EXPECT_TRUE(app.Exit());
-}
 
 TEST_F(MainWindow, EachContentGetsItsDisplayKind) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  EXPECT_EQ(SlotText(app.Window(), 0), "Empty clipboard");
-  EXPECT_EQ(SlotText(app.Window(), 1), "Empty slot");
+  EXPECT_EQ(SlotViewText(app.Window(), 0), "Empty clipboard");
+  EXPECT_EQ(SlotViewText(app.Window(), 1), "Empty slot");
   const struct {
     const char* name;
     std::vector<Format> formats;
@@ -82,8 +42,8 @@ TEST_F(MainWindow, EachContentGetsItsDisplayKind) {
   for (const auto& c : cases) {
     ASSERT_TRUE(Put(c.formats));
     ASSERT_TRUE(SyncWith(app.Window()));
-    EXPECT_EQ(SlotText(app.Window(), 0).substr(0, c.shown.size()), c.shown) << c.name;
-    EXPECT_EQ(SlotText(app.Window(), 1).substr(0, previous.size()), previous) << c.name;
+    EXPECT_EQ(SlotViewText(app.Window(), 0).substr(0, c.shown.size()), c.shown) << c.name;
+    EXPECT_EQ(SlotViewText(app.Window(), 1).substr(0, previous.size()), previous) << c.name;
     Screenshot(app.Window(), (std::string("kind_") + c.name + ".bmp").c_str());
     previous = c.shown;
   }
@@ -93,19 +53,19 @@ TEST_F(MainWindow, EachContentGetsItsDisplayKind) {
 TEST_F(MainWindow, WheelAndScrollBarMoveTheRows) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  for (int i = 1; i <= 8; ++i) Copy(app, "row " + std::to_string(i));
+  for (int i = 1; i <= 8; ++i) ASSERT_TRUE(CopyTexts(app.Window(), {"row " + std::to_string(i)}));
   // Newest first: Slot0 is row 8, the three rows show 7, 6, 5.
-  EXPECT_EQ(SlotText(app.Window(), 1), "Text: row 7");
+  EXPECT_EQ(SlotViewText(app.Window(), 1), "Text: row 7");
   SendMessageW(app.Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-  EXPECT_EQ(SlotText(app.Window(), 1), "Text: row 6") << "one row per notch towards the oldest";
+  EXPECT_EQ(SlotViewText(app.Window(), 1), "Text: row 6") << "one row per notch towards the oldest";
   SendMessageW(app.Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-  EXPECT_EQ(SlotText(app.Window(), 1), "Text: row 7");
+  EXPECT_EQ(SlotViewText(app.Window(), 1), "Text: row 7");
   HWND bar = FindWindowExW(app.Window(), nullptr, L"SCROLLBAR", nullptr);
   ASSERT_NE(bar, nullptr);
   EXPECT_TRUE(IsWindowEnabled(bar));
   SendMessageW(app.Window(), WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), reinterpret_cast<LPARAM>(bar));
-  EXPECT_EQ(SlotText(app.Window(), 3), "Text: row 1") << "the oldest row at the bottom";
-  EXPECT_EQ(SlotText(app.Window(), 0), "Text: row 8") << "the clipboard slot never scrolls";
+  EXPECT_EQ(SlotViewText(app.Window(), 3), "Text: row 1") << "the oldest row at the bottom";
+  EXPECT_EQ(SlotViewText(app.Window(), 0), "Text: row 8") << "the clipboard slot never scrolls";
   Screenshot(app.Window(), "scrolled.bmp");
   EXPECT_TRUE(app.Exit());
 }
@@ -141,7 +101,7 @@ TEST_F(MainWindow, TrayClickShowsAndHidesTheWindowAndCapturingGoesOnWhileHidden)
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }));
   PostMessageW(app.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(app.Window()); })) << "close only hides";
-  Copy(app, "while hidden");
+  ASSERT_TRUE(CopyTexts(app.Window(), {"while hidden"}));
   ASSERT_TRUE(app.Exit());
   EXPECT_EQ(StoredTexts(), std::vector<std::string>{"while hidden"});
 }
@@ -150,14 +110,12 @@ TEST_F(MainWindow, TrayMenuExitEndsTheProgramWithTheSlotsSaved) {
   WriteOptions("");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  Copy(app, "kept");
+  ASSERT_TRUE(CopyTexts(app.Window(), {"kept"}));
   HWND tray = FindProcessWindow(app.process().Id(), L"QuorvaneTrayIcon");
   ASSERT_NE(tray, nullptr);
   // The last item of the menu is Exit: Up from no selection reaches it.
   std::thread keys([] {
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); },
-              10s);
+    HWND menu = WaitForPopupMenu();
     if (!menu) return;
     PostMessageW(menu, WM_KEYDOWN, VK_UP, 1);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 1);

@@ -21,9 +21,7 @@ using namespace std::chrono_literals;
 class Operations : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions("[main]\r\nminimized=0\r\n[hotkeys]\r\ntext.up=Ctrl+Alt+U\r\n");
+    FreshStart("[main]\r\nminimized=0\r\n[hotkeys]\r\ntext.up=Ctrl+Alt+U\r\n");
   }
   // Runs a menu command and waits until it is done, so that reading the
   // clipboard afterwards never holds it while the program writes.
@@ -36,8 +34,7 @@ class Operations : public ::testing::Test {
 TEST_F(Operations, AConversionFromTheClipboardMenuBecomesTheNewSlot0) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(PutText("o'neil went home. ok"));
-  ASSERT_TRUE(SyncWith(app.Window()));
+  ASSERT_TRUE(CopyTexts(app.Window(), {"o'neil went home. ok"}));
   Command(app, kCmdTextConversion0 + 2);  // "Begin With Uppercase"
   EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "O'Neil Went Home. Ok"; }, 5s))
       << ClipboardText();
@@ -69,12 +66,8 @@ TEST_F(Operations, SavingSlot0ThroughTheSaveDialog) {
   std::filesystem::create_directories(folder);
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  for (const char* text : {"older", "saved words"}) {
-    ASSERT_TRUE(PutText(text));
-    ASSERT_TRUE(SyncWith(app.Window()));
-  }
-  SetForegroundWindow(app.Window());
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }, 5s));
+  ASSERT_TRUE(CopyTexts(app.Window(), {"older", "saved words"}));
+  ASSERT_TRUE(BringToFront(app.Window()));
   PostMessageW(app.Window(), WM_KEYDOWN, VK_UP, 1);  // to the bottom of the list: older
   PostMessageW(app.Window(), WM_KEYDOWN, VK_UP, 1);  // up to the clipboard panel
   SyncWith(app.Window());
@@ -99,8 +92,7 @@ TEST_F(Operations, TheTextUpHotkeyConvertsWhileAnotherProgramIsInFront) {
   ASSERT_TRUE(app.Ready());
   Target target;
   ASSERT_TRUE(target.window);
-  ASSERT_TRUE(PutText("quiet text"));
-  ASSERT_TRUE(SyncWith(app.Window()));
+  ASSERT_TRUE(CopyTexts(app.Window(), {"quiet text"}));
   PressKeys({VK_CONTROL, VK_MENU}, 'U');
   EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "QUIET TEXT"; }, 5s)) << ClipboardText();
   EXPECT_EQ(GetForegroundWindow(), target.window);

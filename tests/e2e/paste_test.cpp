@@ -19,22 +19,12 @@ using namespace std::chrono_literals;
 
 class Paste : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions("[main]\r\nminimized=0\r\n");
-  }
-  // alpha, beta and gamma copied while the target is in front.
-  static void CopyThree(Quorvane& app) {
-    for (const char* text : {"alpha", "beta", "gamma"}) {
-      ASSERT_TRUE(PutText(text));
-      ASSERT_TRUE(SyncWith(app.Window()));
-    }
-  }
-  // The user switches to the program's window.
-  static void Activate(Quorvane& app) {
-    SetForegroundWindow(app.Window());
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }, 5s));
+  void SetUp() override { FreshStart("[main]\r\nminimized=0\r\n"); }
+  // alpha, beta and gamma copied while the target is in front; then the user
+  // switches to the program's window.
+  static void CopyThreeAndActivate(Quorvane& app) {
+    ASSERT_TRUE(CopyTexts(app.Window(), {"alpha", "beta", "gamma"}));
+    ASSERT_TRUE(BringToFront(app.Window()));
   }
   static void Key(Quorvane& app, UINT key) {
     PostMessageW(app.Window(), WM_KEYDOWN, key, 1);
@@ -47,8 +37,7 @@ TEST_F(Paste, EnterPastesTheFocusedSlotIntoTheApplicationThatWasInFront) {
   ASSERT_TRUE(app.Ready());
   Target target;
   ASSERT_TRUE(target.edit);
-  CopyThree(app);
-  Activate(app);
+  CopyThreeAndActivate(app);
   Key(app, VK_UP);  // from no focus to the bottom of the list: alpha
   Key(app, VK_UP);  // beta
   Key(app, VK_RETURN);
@@ -62,16 +51,10 @@ TEST_F(Paste, ADoubleClickPastesTheSlot) {
   ASSERT_TRUE(app.Ready());
   Target target;
   ASSERT_TRUE(target.edit);
-  CopyThree(app);
-  Activate(app);
-  HWND alpha = nullptr;
-  for (HWND view : SlotViews(app.Window())) {
-    wchar_t text[64] = L"";
-    GetWindowTextW(view, text, 64);
-    if (std::wstring(text) == L"Text: alpha") alpha = view;
-  }
-  ASSERT_TRUE(alpha);
-  PostMessageW(alpha, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 20));
+  CopyThreeAndActivate(app);
+  // Newest first: Slot0 gamma, then beta, then alpha.
+  ASSERT_EQ(SlotViewText(app.Window(), 2), "Text: alpha");
+  PostMessageW(SlotViews(app.Window())[2], WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 20));
   SyncWith(app.Window());
   EXPECT_TRUE(target.Shows("alpha")) << target.Text();
 }
@@ -85,32 +68,24 @@ namespace {
 class Hotkeys : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions(
+    FreshStart(
         "[main]\r\nminimized=1\r\n[hotkeys]\r\nwindow.show=Ctrl+Alt+F12\r\n"
         "paste.slot1=Ctrl+Alt+F11\r\n");
   }
 };
 
-TEST_F(Hotkeys, RegisteredAtStartAndReleasedAtExit) {
+// Registered at start (the key works), released at exit.
+TEST_F(Hotkeys, WindowShowShowsTheWindowAndExitReleasesTheKey) {
   {
     Quorvane app;
     ASSERT_TRUE(app.Ready());
-    EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, VK_F12))
-        << "the program holds the combination";
+    ASSERT_FALSE(IsWindowVisible(app.Window()));
+    PressKeys({VK_CONTROL, VK_MENU}, VK_F12);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }, 5s));
     ASSERT_TRUE(app.Exit());
   }
   EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, VK_F12)) << "released at exit";
   UnregisterHotKey(nullptr, 7);
-}
-
-TEST_F(Hotkeys, WindowShowShowsTheWindow) {
-  Quorvane app;
-  ASSERT_TRUE(app.Ready());
-  ASSERT_FALSE(IsWindowVisible(app.Window()));
-  PressKeys({VK_CONTROL, VK_MENU}, VK_F12);
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(app.Window()) != FALSE; }, 5s));
 }
 
 TEST_F(Hotkeys, PasteFromAHotkeyGoesStraightIntoTheApplicationInFront) {
@@ -118,10 +93,7 @@ TEST_F(Hotkeys, PasteFromAHotkeyGoesStraightIntoTheApplicationInFront) {
   ASSERT_TRUE(app.Ready());
   Target target;
   ASSERT_TRUE(target.edit);
-  for (const char* text : {"alpha", "beta"}) {
-    ASSERT_TRUE(PutText(text));
-    ASSERT_TRUE(SyncWith(app.Window()));
-  }
+  ASSERT_TRUE(CopyTexts(app.Window(), {"alpha", "beta"}));
   const auto start = std::chrono::steady_clock::now();
   PressKeys({VK_CONTROL, VK_MENU}, VK_F11);
   EXPECT_TRUE(target.Shows("alpha")) << target.Text();

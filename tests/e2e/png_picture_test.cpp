@@ -12,20 +12,8 @@
 namespace qv::e2e {
 namespace {
 
-std::string SlotText(HWND main, size_t panel) {
-  const std::vector<HWND> slots = SlotViews(main);
-  if (panel >= slots.size()) return "<no slot>";
-  wchar_t text[256] = L"";
-  GetWindowTextW(slots[panel], text, 256);
-  std::string out;
-  for (const wchar_t* p = text; *p; ++p) out.push_back(*p < 128 ? static_cast<char>(*p) : '?');
-  return out;
-}
-
 TEST(PngPicture, APngOnlyPictureIsAPictureSlotAcrossARestartAndComesBackInBothForms) {
-  ResetDataFolder();
-  EmptyTheClipboardNow();
-  WriteOptions("[main]\r\nminimized=0\r\n");
+  FreshStart("[main]\r\nminimized=0\r\n");
   // Half of the picture translucent: the bitmap part is 32-bit.
   AlphaBitmap picture{{40, 30, {}}, true};
   for (uint32_t i = 0; i < 40 * 30; ++i)
@@ -37,7 +25,7 @@ TEST(PngPicture, APngOnlyPictureIsAPictureSlotAcrossARestartAndComesBackInBothFo
     ASSERT_TRUE(app.Ready());
     ASSERT_TRUE(Put({{pngId, png}}));
     ASSERT_TRUE(SyncWith(app.Window()));
-    EXPECT_EQ(SlotText(app.Window(), 0), "Picture: 40 x 30");
+    EXPECT_EQ(SlotViewText(app.Window(), 0), "Picture: 40 x 30");
     Screenshot(app.Window(), "png_picture.bmp");
     ASSERT_TRUE(app.Exit());
   }
@@ -47,7 +35,7 @@ TEST(PngPicture, APngOnlyPictureIsAPictureSlotAcrossARestartAndComesBackInBothFo
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(WaitUntil([&] { return ClipboardData(pngId).has_value(); }));
   ASSERT_TRUE(SyncWith(app.Window()));
-  EXPECT_EQ(SlotText(app.Window(), 0), "Picture: 40 x 30") << "still a picture";
+  EXPECT_EQ(SlotViewText(app.Window(), 0), "Picture: 40 x 30") << "still a picture";
   const Bytes back = ClipboardData(pngId).value_or(Bytes{});
   ASSERT_GE(back.size(), png.size());
   EXPECT_TRUE(std::equal(png.begin(), png.end(), back.begin())) << "the PNG file as it came";

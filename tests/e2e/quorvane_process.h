@@ -26,7 +26,14 @@ class Quorvane {
 
 // Writes options.cfg before a start (creating the data folder).
 void WriteOptions(const std::string& text);
+// A scenario's start: no data folder, an empty clipboard, these options.
+void FreshStart(const std::string& options);
 // One key of options.cfg, or "" when missing.
 std::string ReadOption(const std::string& section, const std::string& key);
+
+// The program's settings dialog with this caption, shown or not.
+HWND SettingsDialog(DWORD pid, const std::string& title = "Quorvane Settings");
+// F9 in the main window; the settings dialog once it shows, or null.
+HWND OpenSettingsWithF9(Quorvane& app);
 
 }  // namespace qv::e2e

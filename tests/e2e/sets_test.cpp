@@ -69,24 +69,12 @@ void Type(HWND dialog, int id, const wchar_t* text) {
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
-std::wstring SlotViewText(HWND main, size_t panel) {
-  const std::vector<HWND> views = SlotViews(main);
-  wchar_t text[128] = L"";
-  if (panel < views.size()) GetWindowTextW(views[panel], text, 128);
-  return text;
-}
-
 TEST(Sets, SaveLoadRenameCommentAndDelete) {
-  ResetDataFolder();
-  EmptyTheClipboardNow();
-  WriteOptions("[main]\r\nminimized=0\r\n");
+  FreshStart("[main]\r\nminimized=0\r\n");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
   const DWORD pid = app.process().Id();
-  for (const char* text : {"one", "two", "three"}) {
-    ASSERT_TRUE(PutText(text));
-    ASSERT_TRUE(SyncWith(app.Window()));
-  }
+  ASSERT_TRUE(CopyTexts(app.Window(), {"one", "two", "three"}));
 
   PostMessageW(app.Window(), WM_COMMAND, kCmdSaveSet, 0);
   HWND save = WaitForWindow(pid, L"Save a slots set");
@@ -106,14 +94,13 @@ TEST(Sets, SaveLoadRenameCommentAndDelete) {
   // Clear all, copy something else, load the set from the sets menu.
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(app.Window(), WM_COMMAND, kCmdClearAll, 0, SMTO_NORMAL, 10000, &ignored);
-  ASSERT_TRUE(PutText("other"));
-  ASSERT_TRUE(SyncWith(app.Window()));
+  ASSERT_TRUE(CopyTexts(app.Window(), {"other"}));
   SendMessageTimeoutW(app.Window(), WM_COMMAND, kCmdLoadSet0, 0, SMTO_NORMAL, 10000, &ignored);
   EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "three"; }, 5s)) << ClipboardText();
-  EXPECT_EQ(SlotViewText(app.Window(), 0), L"Text: three");
-  EXPECT_EQ(SlotViewText(app.Window(), 1), L"Text: two");
-  EXPECT_EQ(SlotViewText(app.Window(), 2), L"Text: one");
-  EXPECT_EQ(SlotViewText(app.Window(), 3), L"Text: other");
+  EXPECT_EQ(SlotViewText(app.Window(), 0), "Text: three");
+  EXPECT_EQ(SlotViewText(app.Window(), 1), "Text: two");
+  EXPECT_EQ(SlotViewText(app.Window(), 2), "Text: one");
+  EXPECT_EQ(SlotViewText(app.Window(), 3), "Text: other");
 
   // Rename and describe it in the sets manager, then delete it.
   PostMessageW(app.Window(), WM_COMMAND, kCmdSetsManager, 0);

@@ -19,24 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 using Form = TParamForm;
 
-// The program's settings dialog, shown or not.
-HWND SettingsDialog(DWORD pid) {
-  HWND dialog = FindWindowW(L"TQvForm", L"Quorvane Settings");
-  DWORD owner = 0;
-  if (dialog) GetWindowThreadProcessId(dialog, &owner);
-  return owner == pid ? dialog : nullptr;
-}
-
-// F9 in the main window; the shown dialog.
-HWND OpenWithF9(Quorvane& app) {
-  PostMessageW(app.Window(), WM_KEYDOWN, VK_F9, 1);
-  HWND dialog = nullptr;
-  WaitUntil(
-      [&] { return (dialog = SettingsDialog(app.process().Id())) && IsWindowVisible(dialog); },
-      10s);
-  return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
-
 // A click that may open a message box: posted, so this thread never waits on it.
 void Click(HWND dialog, int id) {
   PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
@@ -49,10 +31,6 @@ bool Hidden(HWND dialog) {
 
 int Position(HWND dialog, int upDown) {
   return static_cast<int>(SendMessageW(GetDlgItem(dialog, upDown), UDM_GETPOS32, 0, 0));
-}
-
-bool Checked(HWND dialog, int id) {
-  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 RECT WindowRect(HWND window) {
@@ -80,17 +58,13 @@ std::wstring AutostartValue() {
 
 class Settings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetDataFolder();
-    EmptyTheClipboardNow();
-    WriteOptions("[main]\r\nminimized=0\r\nalign=2\r\nleft=40\r\ntop=40\r\n");
-  }
+  void SetUp() override { FreshStart("[main]\r\nminimized=0\r\nalign=2\r\nleft=40\r\ntop=40\r\n"); }
 };
 
 TEST_F(Settings, F9OpensItAndCancelOrTheCloseBoxLeaveTheSlotCount) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  HWND dialog = OpenWithF9(app);
+  HWND dialog = OpenSettingsWithF9(app);
   ASSERT_TRUE(dialog);
   for (int page = 0; page < kParamPageCount; ++page) {
     Click(dialog, Form::kSbItem1 + page);
@@ -107,7 +81,7 @@ TEST_F(Settings, F9OpensItAndCancelOrTheCloseBoxLeaveTheSlotCount) {
       Click(dialog, Form::kBtCancel);
     ASSERT_TRUE(Hidden(dialog));
     EXPECT_EQ(ReadOption("slots", "count"), "");
-    ASSERT_EQ(OpenWithF9(app), dialog);
+    ASSERT_EQ(OpenSettingsWithF9(app), dialog);
     EXPECT_EQ(Position(dialog, Form::kUdSlotsCount), 15);
   }
   EXPECT_TRUE(app.Exit());
@@ -116,7 +90,7 @@ TEST_F(Settings, F9OpensItAndCancelOrTheCloseBoxLeaveTheSlotCount) {
 TEST_F(Settings, ApplyChangesTheTransparencyAtOnceAndStaysOpen) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  HWND dialog = OpenWithF9(app);
+  HWND dialog = OpenSettingsWithF9(app);
   ASSERT_TRUE(dialog);
   SendMessageW(GetDlgItem(dialog, Form::kUdTransparent), UDM_SETPOS32, 0, 50);
   Click(dialog, Form::kBtApply);
@@ -136,7 +110,7 @@ TEST_F(Settings, ApplyChangesTheTransparencyAtOnceAndStaysOpen) {
 TEST_F(Settings, AHotkeyMadeInTheEditorIsRegisteredAtOnceAndOutlivesCancel) {
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  HWND dialog = OpenWithF9(app);
+  HWND dialog = OpenSettingsWithF9(app);
   ASSERT_TRUE(dialog);
   Click(dialog, Form::kSbItem1 + 5);
   HWND tree = GetDlgItem(dialog, Form::kTvHot);
@@ -166,21 +140,16 @@ TEST_F(Settings, AlignToTheTopFromTheQuickSettingsMenu) {
   WriteOptions("[main]\r\nminimized=0\r\nalign=3\r\nleft=60\r\ntop=400\r\nheight=155\r\n");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
-  for (const char* text : {"one", "two", "three"}) {
-    ASSERT_TRUE(PutText(text));
-    ASSERT_TRUE(SyncWith(app.Window()));
-  }
+  ASSERT_TRUE(CopyTexts(app.Window(), {"one", "two", "three"}));
   const RECT bottomFixed = WindowRect(app.Window());
   EXPECT_EQ(bottomFixed.top, 400 - 58) << "a second row grows the window upwards";
   // fbFast, the second toolbar button: its menu, then the second item.
   ClickToolButton(app.Window(), 2 + 28);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 10s));
+  HWND menu = WaitForPopupMenu();
+  ASSERT_TRUE(menu);
   for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 1);
   ASSERT_TRUE(WaitUntil([] { return ReadOption("main", "align") == "2"; }, 5s));
-  ASSERT_TRUE(PutText("four"));
-  ASSERT_TRUE(SyncWith(app.Window()));
+  ASSERT_TRUE(CopyTexts(app.Window(), {"four"}));
   const RECT topFixed = WindowRect(app.Window());
   EXPECT_EQ(topFixed.top, bottomFixed.top) << "the top edge stays";
   EXPECT_EQ(topFixed.bottom, bottomFixed.bottom + 58) << "a third row grows it downwards";
@@ -193,7 +162,7 @@ TEST_F(Settings, StartAutomaticallyWritesAndRemovesTheAutostartValue) {
   ASSERT_TRUE(app.Ready());
   ASSERT_EQ(AutostartValue(), L"") << "the option is off: every start removes the value";
   for (const bool on : {true, false}) {
-    HWND dialog = OpenWithF9(app);
+    HWND dialog = OpenSettingsWithF9(app);
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, Form::kCbAutoran)));
     ASSERT_EQ(Checked(dialog, Form::kCbAutoran), !on);

@@ -36,12 +36,10 @@ std::wstring Balloons() {
 // folder beside the program file); resting the pointer on the icon of the
 // hidden window then shows the status, leaving the icon takes it away.
 TEST(TrayBalloon, FirstRunWelcomeThenTheStatusWhileThePointerRests) {
-  ResetDataFolder();
-  EmptyTheClipboardNow();
+  FreshStart("[main]\r\nfirstrun=1\r\nlanguage=qv_e2e.lng\r\n[slots]\r\ncount=20\r\n");
   const auto languages = ExeDir() / L"languages";
   std::filesystem::create_directories(languages);
   std::ofstream(languages / L"qv_e2e.lng") << "[MainForm]\nfirstrun1=Willkommen\nfirstrun3=Klick\n";
-  WriteOptions("[main]\r\nfirstrun=1\r\nlanguage=qv_e2e.lng\r\n[slots]\r\ncount=20\r\n");
   Quorvane app;
   ASSERT_TRUE(app.Ready());
   EXPECT_TRUE(WaitUntil([] { return Balloons().starts_with(L"Willkommen"); }, 15s));

@@ -221,9 +221,8 @@ TEST(PlaceableWmf, HeaderChecksumSizesAndTheEmbeddedMetafile) {
     for (size_t i = 0; i < 20; i += 2) xorSum ^= LoadU16(&wmf[i]);
     EXPECT_EQ(LoadU16(&wmf[20]), xorSum) << "placeable header checksum";
     // 200 x 100 pixels at 96 dpi in twips.
-    EXPECT_EQ(LoadU16(&wmf[10]), 3000);
-    EXPECT_EQ(LoadU16(&wmf[12]), 1500);
-    EXPECT_EQ(LoadU16(&wmf[14]), 1440);
+    EXPECT_EQ(std::tuple(LoadU16(&wmf[10]), LoadU16(&wmf[12]), LoadU16(&wmf[14])),
+              std::tuple(3000, 1500, 1440));
     EXPECT_EQ(LoadU32(&wmf[22 + 6]) * 2, wmf.size() - 22) << "size in words";
     for (size_t i = 22; i < wmf.size(); i += 2) sum = static_cast<uint16_t>(sum + LoadU16(&wmf[i]));
     EXPECT_EQ(sum, 0) << "the words of the metafile sum to zero";

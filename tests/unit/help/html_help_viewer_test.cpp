@@ -11,28 +11,14 @@ using Command = HtmlHelpCommand;
 using Call = SimHtmlHelp::CallRecord;
 
 TEST(HelpTopics, PageNamesGetTheDefaultExtensionUnlessTheyHaveAnHtmlOne) {
-  const struct {
-    const char* topic;
-    const char* page;
-  } cases[] = {
-      {"tab1", "tab1.htm"},
-      {"tray.html", "tray.html"},
-      {"SETSMAN.HTML", "SETSMAN.HTML"},
-      {"page.Htm", "page.Htm"},
-      {"notes.txt", "notes.txt.htm"},
-      {"old.html.bak", "old.html.bak.htm"},
-      {"dir.htm\\page", "dir.htm\\page.htm"},
-      {"page.htmx", "page.htmx.htm"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(TopicPage(c.topic), c.page) << c.topic;
+  for (const char* page : {"tray.html", "SETSMAN.HTML", "page.Htm"})
+    EXPECT_EQ(TopicPage(page), page);
+  for (std::string topic : {"tab1", "notes.txt", "old.html.bak", "dir.htm\\page", "page.htmx"})
+    EXPECT_EQ(TopicPage(topic), topic + ".htm");
 }
 
 TEST(HelpTopics, AFileWithoutAFolderIsCompletedWithTheProgramFolder) {
-  const struct {
-    const char* file;
-    const char* folder;
-    const char* full;
-  } cases[] = {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"manual.chm", "C:\\Program Files\\Quorvane", "C:\\Program Files\\Quorvane\\manual.chm"},
       {"manual.chm", "C:\\", "C:\\manual.chm"},
       {"D:\\docs\\manual.chm", "C:\\Q", "D:\\docs\\manual.chm"},
@@ -40,7 +26,7 @@ TEST(HelpTopics, AFileWithoutAFolderIsCompletedWithTheProgramFolder) {
       {"E:manual.chm", "C:\\Q", "E:manual.chm"},
       {"", "C:\\Q", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(CompleteHelpFile(c.file, c.folder), c.full) << c.file;
+  for (const auto& [file, folder, full] : cases) EXPECT_EQ(CompleteHelpFile(file, folder), full);
 }
 
 TEST(HelpTopics, OnlyChmFilesQualify) {
@@ -81,12 +67,10 @@ TEST_F(HelpViewer, TheOtherOperationsNameTheFileAlone) {
   ASSERT_EQ(api.calls.size(), 5u);
   EXPECT_EQ(api.calls[0], (Call{0x1234, file, true, Command::DisplayToc, 0, ""}));
   const char* keywords[] = {"slots", "menu: icon", "no colon"};
-  for (size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(api.calls[1 + i].command, Command::DisplayIndex);
-    EXPECT_EQ(api.calls[1 + i].file, file);
-    EXPECT_TRUE(api.calls[1 + i].hasFile);
-    EXPECT_EQ(api.calls[1 + i].window, 0x1234u);
-    EXPECT_EQ(api.calls[1 + i].keyword, keywords[i]);
+  for (size_t i = 0; i < 3; ++i) {  // `data` points to the keyword
+    const Call& c = api.calls[1 + i];
+    EXPECT_EQ(std::tuple(c.window, c.file, c.hasFile, c.command, c.keyword),
+              std::tuple(uintptr_t{0x1234}, file, true, Command::DisplayIndex, keywords[i]));
   }
   EXPECT_EQ(api.calls[4], (Call{0x1234, file, true, Command::HelpContext, 42, ""}));
   EXPECT_EQ(viewer.KeywordsFor("tray"), std::vector<std::string>{"HTML Help: tray"});

@@ -79,16 +79,12 @@ TEST_F(LanguagesTest, TheOptionHoldsTheFileNameOfAListedLanguage) {
   Write("de.lng", "[info]\nlanguage=Deutsch\n");
   Write("fr.lng", "[info]\nlanguage=Deutsch\n");
   Listed();
-  const struct {
-    std::string name;
-    std::string file;
-  } cases[] = {
+  const std::pair<const char*, const char*> files[] = {
       {"Deutsch", "de.lng"}, {"deutsch", "de.lng"}, {"English", ""}, {"", ""}, {"Klingon", ""}};
-  for (const auto& c : cases) EXPECT_EQ(languages_.LanguageFileName(c.name), c.file) << c.name;
-  EXPECT_EQ(languages_.CurrentLanguageName("de.lng"), "Deutsch");
-  EXPECT_EQ(languages_.CurrentLanguageName("fr.lng"), "Deutsch");
-  EXPECT_EQ(languages_.CurrentLanguageName("gone.lng"), "English");
-  EXPECT_EQ(languages_.CurrentLanguageName(""), "English");
+  for (auto [name, file] : files) EXPECT_EQ(languages_.LanguageFileName(name), file) << name;
+  const std::pair<const char*, const char*> names[] = {
+      {"de.lng", "Deutsch"}, {"fr.lng", "Deutsch"}, {"gone.lng", "English"}, {"", "English"}};
+  for (auto [file, name] : names) EXPECT_EQ(languages_.CurrentLanguageName(file), name) << file;
 }
 
 TEST_F(LanguagesTest, ChoosingDeutschShowsItsTextsNowAndAtTheNextStart) {
@@ -203,11 +199,7 @@ TEST_F(LanguagesTest, SlotTextsComeFromTheListedFileOfTheConfiguredLanguage) {
 }
 
 TEST(LanguageNames, CompareWithoutCaseInTheirOwnAlphabets) {
-  const struct {
-    const char* a;
-    const char* b;
-    bool same;
-  } cases[] = {
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"Deutsch", "DEUTSCH", true},
       {"fran\xC3\xA7"
        "ais",
@@ -219,7 +211,7 @@ TEST(LanguageNames, CompareWithoutCaseInTheirOwnAlphabets) {
       {"Deutsch", "Deutsche", false},
       {"a\xC3\x97", "a\xC3\xB7", false},  // multiplication and division signs
   };
-  for (const auto& c : cases) EXPECT_EQ(SameLanguageName(c.a, c.b), c.same) << c.a << " " << c.b;
+  for (const auto& [a, b, same] : cases) EXPECT_EQ(SameLanguageName(a, b), same) << a << " " << b;
 }
 
 }  // namespace

@@ -103,9 +103,8 @@ TEST_F(SearchIndexTest, MatchesNewestFirstWithoutSlot0) {
 TEST_F(SearchIndexTest, KeepsTextsWithinTheBudgetNewestFirst) {
   SlotSearchIndex index(Folding(), 16);  // "alpha final" and "gamma" fit, no more
   EXPECT_EQ(Find(index, "alpha"), (std::vector<int>{4, 2, 0}));
-  EXPECT_EQ(index.LastReads(), 5u);
-  EXPECT_EQ(index.KeptSlots(), 2u);
-  EXPECT_EQ(index.KeptBytes(), 16u);
+  EXPECT_EQ(std::tuple(index.LastReads(), index.KeptSlots(), index.KeptBytes()),
+            std::tuple(5u, 2u, 16u));
   // The next search reads only the slots beyond the budget, with the same result.
   EXPECT_EQ(Find(index, "alpha"), (std::vector<int>{4, 2, 0}));
   EXPECT_EQ(index.LastReads(), 3u);
@@ -113,8 +112,7 @@ TEST_F(SearchIndexTest, KeepsTextsWithinTheBudgetNewestFirst) {
   unlimited.Prepare(f.slots);
   EXPECT_EQ(unlimited.LastReads(), 5u);
   Find(unlimited, "a");
-  EXPECT_EQ(unlimited.LastReads(), 0u);
-  EXPECT_EQ(unlimited.KeptSlots(), 5u);
+  EXPECT_EQ(std::tuple(unlimited.LastReads(), unlimited.KeptSlots()), std::tuple(0u, 5u));
 }
 
 TEST_F(SearchIndexTest, FollowsTheListAsItChanges) {
@@ -189,48 +187,32 @@ TEST(SlotFilter, RowsShowTheMatchesUnderScrolling) {
   EXPECT_EQ(refill.slots[2].index, 2);
 }
 
+// Keys with their modifiers: S Shift, C Ctrl, A Alt.
 TEST(SlotFilter, FieldKeys) {
-  struct Case {
-    uint16_t key;
-    bool shift, ctrl, alt;
-    FindKey expected;
+  auto press = [](uint16_t key, const char* mods = "") {
+    const auto has = [m = std::string_view(mods)](char c) { return m.find(c) != m.npos; };
+    return KeyPress{key, has('S'), has('C'), has('A')};
   };
-  const Case cases[] = {
-      {'A', false, false, false, FindKey::kEdit},
-      {'5', false, false, false, FindKey::kEdit},  // digits type, they do not paste
-      {kKeySpace, false, false, false, FindKey::kEdit},
-      {kKeyNumpad0, false, false, false, FindKey::kEdit},
-      {kKeyNumpad0 + 3, false, false, false, FindKey::kEdit},
-      {kKeyDivide, false, false, false, FindKey::kEdit},
-      {kKeyDivide + 1, false, false, false, FindKey::kTable},  // F1
-      {kKeyNumpad0 - 1, false, false, false, FindKey::kTable},
-      {kKeyOem1, true, false, false, FindKey::kEdit},
-      {kKeyOem102, false, false, false, FindKey::kEdit},
-      {'Q', false, true, true, FindKey::kEdit},  // AltGr+Q types @ on German keyboards
-      {kKeyBack, false, false, false, FindKey::kEdit},
-      {kKeyDelete, true, false, false, FindKey::kEdit},
-      {kKeyLeft, false, true, false, FindKey::kEdit},
-      {kKeyHome, true, false, false, FindKey::kEdit},
-      {kKeyEnd, false, false, false, FindKey::kEdit},
-      {'A', false, true, false, FindKey::kEdit},
-      {'C', false, true, false, FindKey::kEdit},
-      {'V', false, true, false, FindKey::kEdit},
-      {'X', false, true, false, FindKey::kEdit},
-      {kKeyUp, false, false, false, FindKey::kNavigate},
-      {kKeyDown, false, false, false, FindKey::kNavigate},
-      {kKeyPageUp, false, false, false, FindKey::kNavigate},
-      {kKeyPageDown, false, false, false, FindKey::kNavigate},
-      {kKeyEscape, false, false, false, FindKey::kClose},
-      {kKeyReturn, false, false, false, FindKey::kTable},
-      {kKeyF9, false, false, false, FindKey::kTable},
-      {kKeyApps, false, false, false, FindKey::kTable},
-      {'S', false, true, false, FindKey::kTable},  // Ctrl+S saves the focused slot
-      {'F', false, true, false, FindKey::kTable},
-      {kKeyDelete, false, false, true, FindKey::kTable},
-      {'A', false, false, true, FindKey::kTable},
+  const std::pair<FindKey, std::vector<KeyPress>> groups[] = {
+      // Digits type, they do not paste; AltGr+Q types @ on German keyboards.
+      {FindKey::kEdit,
+       {press('A'), press('5'), press(kKeySpace), press(kKeyNumpad0), press(kKeyNumpad0 + 3),
+        press(kKeyDivide), press(kKeyOem1, "S"), press(kKeyOem102), press('Q', "CA"),
+        press(kKeyBack), press(kKeyDelete, "S"), press(kKeyLeft, "C"), press(kKeyHome, "S"),
+        press(kKeyEnd), press('A', "C"), press('C', "C"), press('V', "C"), press('X', "C")}},
+      {FindKey::kNavigate,
+       {press(kKeyUp), press(kKeyDown), press(kKeyPageUp), press(kKeyPageDown)}},
+      {FindKey::kClose, {press(kKeyEscape)}},
+      // F1 and the key before the number pad; Ctrl+S saves the focused slot.
+      {FindKey::kTable,
+       {press(kKeyDivide + 1), press(kKeyNumpad0 - 1), press(kKeyReturn), press(kKeyF9),
+        press(kKeyApps), press('S', "C"), press('F', "C"), press(kKeyDelete, "A"),
+        press('A', "A")}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(ClassifyFindKey({c.key, c.shift, c.ctrl, c.alt}), c.expected) << std::hex << c.key;
+  for (const auto& [expected, presses] : groups)
+    for (const KeyPress& p : presses)
+      EXPECT_EQ(ClassifyFindKey(p), expected)
+          << std::hex << p.key << " " << p.shift << p.ctrl << p.alt;
 }
 
 }  // namespace

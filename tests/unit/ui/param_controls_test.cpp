@@ -132,18 +132,13 @@ TEST(ParamControls, WindowOptionsComeFromTheFileIntoMemoryTheOthersFromMemory) {
   memory.pictureSize = 40;  // this run's size; the file holds the next start's
   ParamControls c;
   ShowOptions(memory, file, c);
-  EXPECT_EQ(c.transparent, 60);
-  EXPECT_TRUE(c.autoran && c.transpText && c.transpPict && c.snap);
-  EXPECT_EQ(c.separator, 3);
-  EXPECT_EQ(c.pictSize, 4);
-  EXPECT_FALSE(c.styleMenus);
-  EXPECT_EQ(c.snapValue, 50);
-  EXPECT_EQ(c.slotsCount, 7);
-  EXPECT_EQ(c.slotsPage, 4);
+  EXPECT_TRUE(c.autoran && c.transpText && c.transpPict && c.snap && !c.styleMenus);
+  EXPECT_EQ(
+      std::tuple(c.transparent, c.separator, c.pictSize, c.snapValue, c.slotsCount, c.slotsPage),
+      std::tuple(60, 3, 4, 50, 7, 4));
   // The windows apply these at once.
-  EXPECT_EQ(memory.transparent, 60);
   EXPECT_TRUE(memory.textTransparent && memory.pictureTransparent && memory.snap);
-  EXPECT_EQ(memory.snapvalue, 50);
+  EXPECT_EQ(std::pair(int{memory.transparent}, int{memory.snapvalue}), std::pair(60, 50));
 }
 
 TEST(ParamControls, AnUnknownPictureSizeLeavesTheSelectionAsItWas) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace qv {
 namespace {
@@ -24,21 +25,16 @@ TEST(StyledMenu, BlendingMovesEachChannelTowardWhiteRoundingHalfUp) {
         << std::hex << c.colour << " " << std::dec << c.percent;
 }
 
-TEST(StyledMenu, TheTwoLooks) {
-  const MenuStyle system = SystemMenuStyle(0xD4D0C8, 0x6A240A);
-  EXPECT_EQ(system.gutter, 0xD4D0C8u);
-  EXPECT_EQ(system.textArea, 0xF9F8F7u);
-  EXPECT_EQ(system.selection, 0xCBB2A9u);
-  EXPECT_EQ(system.checkFrame, 0xDAC8C2u);
-  EXPECT_EQ(system.minHeight, 18);
+// Gutter, text area, selection, check frame, minimum width and height.
+auto Look(const MenuStyle& s) {
+  return std::tuple(s.gutter, s.textArea, s.selection, s.checkFrame, s.minWidth, s.minHeight);
+}
 
-  const MenuStyle program = ProgramMenuStyle();
-  EXPECT_EQ(program.gutter, 0xE6E6E6u);
-  EXPECT_EQ(program.textArea, 0xE1FFFFu);
-  EXPECT_EQ(program.selection, 0xFFDDDDu);
-  EXPECT_EQ(program.checkFrame, 0xFFF7F7u);
-  EXPECT_EQ(program.minWidth, 0);
-  EXPECT_EQ(program.minHeight, 20);
+TEST(StyledMenu, TheTwoLooks) {
+  EXPECT_EQ(Look(SystemMenuStyle(0xD4D0C8, 0x6A240A)),
+            std::tuple(0xD4D0C8u, 0xF9F8F7u, 0xCBB2A9u, 0xDAC8C2u, 0, 18));
+  EXPECT_EQ(Look(ProgramMenuStyle()),
+            std::tuple(0xE6E6E6u, 0xE1FFFFu, 0xFFDDDDu, 0xFFF7F7u, 0, 20));
 }
 
 TEST(StyledMenu, MeasuredSizes) {
@@ -92,20 +88,15 @@ TEST(StyledMenu, TheGutterIsOneWidthDownTheMenu) {
 }
 
 TEST(StyledMenu, LayoutOfAPopupItem) {
-  const MenuItemLayout layout = LayoutMenuItem({0, 10, 150, 30}, 24);
-  EXPECT_EQ(layout.gutter, (MenuRect{0, 10, 24, 30}));
-  EXPECT_EQ(layout.textArea, (MenuRect{24, 10, 150, 30}));
-  EXPECT_EQ(layout.checkBox, (MenuRect{4, 12, 20, 28}));
-  EXPECT_EQ(layout.glyphLeft, 6);
-  EXPECT_EQ(layout.glyphTop, 14);
-  EXPECT_EQ(layout.checkFrame, (MenuRect{2, 10, 21, 30}));
-  EXPECT_EQ(layout.caption, (MenuRect{29, 10, 150, 30}));
-  EXPECT_EQ(layout.shortcut, (MenuRect{29, 10, 145, 30}));
-  EXPECT_EQ(layout.separatorY, 20);
+  const MenuItemLayout l = LayoutMenuItem({0, 10, 150, 30}, 24);
+  using R = MenuRect;
+  EXPECT_EQ(std::tuple(l.gutter, l.textArea, l.checkBox, l.checkFrame, l.caption, l.shortcut),
+            std::tuple(R{0, 10, 24, 30}, R{24, 10, 150, 30}, R{4, 12, 20, 28}, R{2, 10, 21, 30},
+                       R{29, 10, 150, 30}, R{29, 10, 145, 30}));
+  EXPECT_EQ(std::tuple(l.glyphLeft, l.glyphTop, l.separatorY), std::tuple(6, 14, 20));
   // An item further along keeps its offsets.
   const MenuItemLayout moved = LayoutMenuItem({40, 0, 190, 5}, 24);
-  EXPECT_EQ(moved.caption.left, 69);
-  EXPECT_EQ(moved.separatorY, 2);
+  EXPECT_EQ(std::pair(moved.caption.left, moved.separatorY), std::pair(69, 2));
 }
 
 // The glyph as rows of "#" (black) and "." (white), read back from the bits.
