@@ -67,7 +67,7 @@ TEST(Memory, LongTextSlotsCostLittleMoreThanTheirStreams) {
   const auto started = std::chrono::steady_clock::now();
   for (int i = 1; i <= slots; ++i) {
     const std::string text = LongText(i);
-    ASSERT_TRUE(PutText(text));
+    ASSERT_TRUE(Put(AllTextFormats(text)));
     const std::wstring shown = L"Text: " + std::wstring(text.begin(), text.begin() + 9);
     ASSERT_TRUE(WaitUntil([&] { return WindowTextOf(slot0).starts_with(shown); }, 10s))
         << "copy " << i << " was not captured";
