@@ -269,6 +269,14 @@ TEST_F(Previews, LongTextsKeepNoViewerTextUntilShown) {
     EXPECT_EQ(Viewer(rec).size(), 3000u) << rec.Preview.str();
     EXPECT_LT(rec.TextView->size(), 3000u * 4) << "cut to the viewer's characters";
   }
+  // Once made, a view is kept (a new font or content resets it).
+  TClipRec& shown = CaptureNew({{CF_TEXT, Ansi("shown")}});
+  shown.TextView = "kept";
+  EnsureTextView(shown, settings);
+  EXPECT_EQ(shown.TextView, "kept");
+  // Text beside a file list is what the viewer shows.
+  TClipRec& both = CaptureNew({{CF_HDROP, DropList({"C:\\a.txt"})}, {CF_TEXT, Ansi("words")}});
+  EXPECT_EQ(SnapshotToRichText(both, settings), PlainTextToRtf("words", settings.font));
 }
 
 // The viewer only, cut at 3000 units; a break or a character beyond 16 bits
