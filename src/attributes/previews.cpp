@@ -75,7 +75,10 @@ void MakeTextView(TClipRec& rec, const SlotStreamView& view, const PreviewSettin
   rec.LineCount = stats.lineCount;
   if (stats.wordsCounted) rec.WordCount = stats.wordCount;
   rec.CharCount = stats.charCount;
-  rec.TextView = TruncateRtf(rtf, kViewerChars);
+  // The viewer's document is made when the viewer first shows the slot
+  // (EnsureTextView): most slots are never shown, and a kept copy of their
+  // text would cost memory in every one.
+  rec.TextView.reset();
 }
 
 void FormatCount(TClipRec& rec) {

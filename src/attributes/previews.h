@@ -23,14 +23,14 @@ std::string SnapshotToRichText(const TClipRec& rec, const SlotStreamView& view,
                                const PreviewSettings& settings);
 std::string SnapshotToRichText(const TClipRec& rec, const PreviewSettings& settings);
 
-// Fills Preview, LineCount, WordCount, CharCount and TextView.
+// Fills Preview, LineCount, WordCount and CharCount. TextView is left to
+// EnsureTextView (an empty text gets an empty one at once).
 void MakeTextView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void MakeTextView(TClipRec& rec, const PreviewSettings& settings);
 // Fills the three count texts from the counts.
 void FormatCount(TClipRec& rec);
-// Fills TextView only (for slots whose counts were loaded from disk).
-// Loading leaves it to the first time the viewer shows the slot:
-// EnsureTextView derives it then.
+// Fills TextView only. Capture and loading leave it to the first time the
+// viewer shows the slot: EnsureTextView derives it then.
 void MakeRichView(TClipRec& rec, const SlotStreamView& view, const PreviewSettings& settings);
 void MakeRichView(TClipRec& rec, const PreviewSettings& settings);
 void EnsureTextView(TClipRec& rec, const PreviewSettings& settings);

@@ -53,6 +53,13 @@ Format Files(const std::vector<std::string>& utf8Names) {
   return {CF_HDROP, drop};
 }
 
+std::vector<Format> AllTextFormats(const std::string& ascii) {
+  Format ansi = Text(ascii);
+  Bytes wide;
+  for (uint8_t c : ansi.bytes) PutU16(wide, c);
+  return {ansi, {CF_UNICODETEXT, wide}, {CF_OEMTEXT, ansi.bytes}, {CF_LOCALE, {0x09, 0x04, 0, 0}}};
+}
+
 bool Put(const std::vector<Format>& formats) {
   if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(5)))
     return false;

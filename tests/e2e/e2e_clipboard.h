@@ -20,6 +20,11 @@ Format Text(const std::string& text);                     // CF_TEXT
 Format Registered(const wchar_t* name, Bytes bytes);      // a registered format
 Format Dib(int width, int height);                        // a 32-bit CF_DIB
 Format Files(const std::vector<std::string>& utf8Names);  // CF_HDROP, wide names
+// ASCII text in CF_TEXT, CF_UNICODETEXT, CF_OEMTEXT and CF_LOCALE, as a program
+// offers it that leaves nothing to synthesise. (Wine 8's GetClipboardData
+// leaks about 1 kB each time it answers from its cache, which every
+// synthesised format makes it do: a reader of synthesised text seems to leak.)
+std::vector<Format> AllTextFormats(const std::string& ascii);
 
 // Opens the clipboard (retrying while the program reads it), empties it, sets
 // the formats and closes it.

@@ -213,7 +213,11 @@ TEST(AnalyzeText, PreviewAndCounts) {
 
 struct Previews : SimFixture, ::testing::Test {
   PreviewSettings& settings = attrs.previews;
-  std::u16string Viewer(const TClipRec& rec) { return RtfToPlainText(*rec.TextView); }
+  // What the viewer shows, derived as the viewer derives it.
+  std::u16string Viewer(TClipRec& rec) {
+    EnsureTextView(rec, settings);
+    return RtfToPlainText(rec.TextView.value_or(""));
+  }
 };
 
 // The preview in the ANSI code page, the count texts, the viewer cut at 3000
@@ -242,7 +246,37 @@ TEST_F(Previews, TextViewAndCounts) {
   EXPECT_EQ(SnapshotToRichText(rich, settings), doc + '\0');
   EXPECT_EQ(rich.Preview, "plain bold\r\nsecond");
   EXPECT_EQ(rich.WordCount, 3u);
+  EnsureTextView(rich, settings);
   EXPECT_EQ(rich.TextView, doc);
+}
+
+// A capture keeps no copy of the text beyond its stream: the viewer's
+// document waits until the viewer shows the slot, and is cut then.
+TEST_F(Previews, LongTextsKeepNoViewerTextUntilShown) {
+  const uint32_t rtfId = clipboard.RegisterFormat("Rich Text Format");
+  std::string rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 ";
+  for (int i = 0; i < 1000; ++i) rtf += "\\b word\\b0 line\\par ";
+  rtf += "}";
+  const std::vector<SimClipboard::Item> cases[] = {
+      {{CF_UNICODETEXT, Wide(std::u16string(10000, u'w'))}},
+      {{CF_TEXT, Ansi(Utf16ToUtf8(Lines(1000)))}},
+      {{rtfId, Ansi(rtf)}, {CF_TEXT, Ansi("word line")}},
+  };
+  for (const auto& items : cases) {
+    TClipRec& rec = CaptureNew(items);
+    EXPECT_GT(rec.CharCount, 3000u);
+    EXPECT_FALSE(rec.TextView) << rec.Preview.str();
+    EXPECT_EQ(Viewer(rec).size(), 3000u) << rec.Preview.str();
+    EXPECT_LT(rec.TextView->size(), 3000u * 4) << "cut to the viewer's characters";
+  }
+  // Once made, a view is kept (a new font or content resets it).
+  TClipRec& shown = CaptureNew({{CF_TEXT, Ansi("shown")}});
+  shown.TextView = "kept";
+  EnsureTextView(shown, settings);
+  EXPECT_EQ(shown.TextView, "kept");
+  // Text beside a file list is what the viewer shows.
+  TClipRec& both = CaptureNew({{CF_HDROP, DropList({"C:\\a.txt"})}, {CF_TEXT, Ansi("words")}});
+  EXPECT_EQ(SnapshotToRichText(both, settings), PlainTextToRtf("words", settings.font));
 }
 
 // The viewer only, cut at 3000 units; a break or a character beyond 16 bits
