@@ -23,19 +23,23 @@ LRESULT CALLBACK SwallowingViewerProc(HWND hwnd, UINT message, WPARAM wParam, LP
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// A window of this test process with its own class and procedure.
+HWND TestWindow(WNDPROC procedure, const wchar_t* className, HWND parent) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = className;
+  RegisterClassW(&wc);
+  return CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, parent, nullptr, wc.hInstance, nullptr);
+}
+
 // A viewer window of this process that joins the chain in front of the
 // program and swallows every notice.
 struct BrokenViewer {
   HWND window = nullptr;
   HWND next = nullptr;
   BrokenViewer() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = SwallowingViewerProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"QvBrokenViewer";
-    RegisterClassW(&wc);
-    window = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             wc.hInstance, nullptr);
+    window = TestWindow(SwallowingViewerProc, L"QvBrokenViewer", HWND_MESSAGE);
     next = SetClipboardViewer(window);
   }
   ~BrokenViewer() {
@@ -112,13 +116,7 @@ class SlowOwner {
 
  private:
   void Run() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = SlowOwnerProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"QvSlowOwner";
-    RegisterClassW(&wc);
-    window_ = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+    window_ = TestWindow(SlowOwnerProc, L"QvSlowOwner", nullptr);
     for (int attempt = 0; attempt < 50 && !OpenClipboard(window_); ++attempt) Sleep(20);
     EmptyClipboard();
     const Format text = Text("slow owner");
