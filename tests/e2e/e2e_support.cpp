@@ -118,16 +118,21 @@ bool PointerAt(int x, int y) {
                                          std::chrono::seconds(5));
 }
 
-void ClickToolButton(HWND main, int left) {
+HWND OpenToolMenu(HWND main, int left) {
   RECT client{};
   GetClientRect(main, &client);
   POINT point{left + 12, client.bottom - 31 + 2 + 2 + 12};
   const LPARAM at = MAKELPARAM(point.x, point.y);
   ClientToScreen(main, &point);
-  PointerAt(point.x, point.y);
-  PostMessageW(main, WM_MOUSEMOVE, 0, at);
-  PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(main, WM_LBUTTONUP, 0, at);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    PointerAt(point.x, point.y);
+    PostMessageW(main, WM_MOUSEMOVE, 0, at);
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(main, WM_LBUTTONUP, 0, at);
+    // A second click while the first one's menu shows cannot open another.
+    if (HWND menu = WaitForPopupMenu(std::chrono::seconds(5))) return menu;
+  }
+  return nullptr;
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
@@ -167,11 +172,29 @@ std::string SlotViewText(HWND main, size_t panel) {
   return Utf16ToUtf8(reinterpret_cast<const char16_t*>(text));
 }
 
-HWND WaitForPopupMenu() {
+namespace {
+
+BOOL CALLBACK FindVisibleMenu(HWND window, LPARAM param) {
+  wchar_t name[16];
+  if (!IsWindowVisible(window) || !GetClassNameW(window, name, 16) ||
+      std::wstring(name) != L"#32768")
+    return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForPopupMenu(std::chrono::milliseconds timeout) {
+  // Any visible one: a hidden menu window may come first in the z-order.
   HWND menu = nullptr;
-  WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); },
-            std::chrono::seconds(10));
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
+  WaitUntil(
+      [&] {
+        EnumWindows(FindVisibleMenu, reinterpret_cast<LPARAM>(&menu));
+        return menu != nullptr;
+      },
+      timeout);
+  return menu;
 }
 
 bool BringToFront(HWND window) {

@@ -51,9 +51,10 @@ bool WaitUntil(const std::function<bool()>& condition,
 // Moves the screen pointer and waits until the system reports it there.
 bool PointerAt(int x, int y);
 // Clicks the toolbar button whose left edge is `left` pixels into the main
-// window's bottom toolbar. A flat button clicks only with the screen pointer
-// over it, so the pointer goes there first.
-void ClickToolButton(HWND main, int left);
+// window's bottom toolbar and returns the popup menu it opens, or null. A flat
+// button clicks only with the screen pointer over it, so the pointer goes there
+// first; a click a loaded machine loses is given once more.
+HWND OpenToolMenu(HWND main, int left);
 
 // The top-level window of a process with the given class name, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
@@ -63,8 +64,8 @@ std::vector<HWND> SlotViews(HWND main);
 // The text of slot view `panel`, counted from the top, in UTF-8: the views'
 // window texts say what they show ("Text: preview"). "<no slot>" past the last.
 std::string SlotViewText(HWND main, size_t panel);
-// The popup menu once it shows, or null after 10 s.
-HWND WaitForPopupMenu();
+// The popup menu once it shows, or null after `timeout`.
+HWND WaitForPopupMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Brings the window to the front and waits until it is there.
 bool BringToFront(HWND window);
 // Whether the check box or radio button `id` of the dialog is checked.

@@ -106,8 +106,7 @@ TEST_F(Help, StyledMenusShowTheGutterAndTheTextArea) {
 
     // fbFast, the second toolbar button, opens the quick settings: radio
     // items and check items. A flat button clicks only with the pointer over it.
-    ClickToolButton(app.Window(), 2 + 28);
-    HWND menu = WaitForPopupMenu();
+    HWND menu = OpenToolMenu(app.Window(), 2 + 28);
     ASSERT_TRUE(menu);
     const Bitmap32 shot = PaintedMenu(menu);
     SaveArtifact(shot, c.fast);

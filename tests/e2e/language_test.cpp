@@ -30,8 +30,7 @@ std::string TextOf(HWND window) {
 
 // Opens pmParam at fbConfig and picks the item whose accelerator is `key`.
 void ParamMenuKey(HWND main, wchar_t key) {
-  ClickToolButton(main, 2);
-  HWND menu = WaitForPopupMenu();
+  HWND menu = OpenToolMenu(main, 2);
   ASSERT_TRUE(menu);
   PostMessageW(menu, WM_CHAR, key, 1);
 }
@@ -63,7 +62,10 @@ TEST_F(Language, DeutschChangesTheDialogAndTheMenusAtOnceAndAtTheNextStart) {
                                   {Form::kBtCancel, "btCancel"},
                                   {Form::kBtApply, "btApply"},
                                   {Form::kBtHelp, "btHelp"}})
-      EXPECT_EQ(TextOf(GetDlgItem(dialog, id)), German("ParamForm", key)) << key;
+      // The caption changes first; the buttons follow within the same message.
+      EXPECT_TRUE(
+          WaitUntil([&] { return TextOf(GetDlgItem(dialog, id)) == German("ParamForm", key); }, 5s))
+          << key << " reads " << TextOf(GetDlgItem(dialog, id));
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "the list keeps the choice";
     EXPECT_TRUE(WaitUntil([] { return ReadOption("main", "language") == "de.lng"; }, 5s));
     // pmParam in German: "Ü&ber..." opens the About page.

@@ -144,8 +144,7 @@ TEST_F(Settings, AlignToTheTopFromTheQuickSettingsMenu) {
   const RECT bottomFixed = WindowRect(app.Window());
   EXPECT_EQ(bottomFixed.top, 400 - 58) << "a second row grows the window upwards";
   // fbFast, the second toolbar button: its menu, then the second item.
-  ClickToolButton(app.Window(), 2 + 28);
-  HWND menu = WaitForPopupMenu();
+  HWND menu = OpenToolMenu(app.Window(), 2 + 28);
   ASSERT_TRUE(menu);
   for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 1);
   ASSERT_TRUE(WaitUntil([] { return ReadOption("main", "align") == "2"; }, 5s));
