@@ -138,7 +138,9 @@ bool Flat(double from, double to, double floor) {
 // Growth from samples[first] to the last sample at the median rate between
 // neighbouring samples. A leak grows every stretch alike; a one-time step (the
 // heap taking a new segment, a container doubling) is up to 800 kB, as large
-// as a short run's whole allowance, and lands in one stretch only.
+// as a short run's whole allowance, and lands in one stretch only. Stretches
+// of a short run are noisy, though: the check takes the smaller of this and
+// the plain growth, and a leak raises both.
 template <class Value>
 double SteadyGrowth(const std::vector<Sample>& samples, size_t first, Value value) {
   std::vector<double> rates;
@@ -248,7 +250,8 @@ TEST(Soak, ManyChangesOfEveryKindKeepMemoryAndHandlesFlatAndLoseNone) {
       wine, 100 * Growth(memoryOf(mid), memoryOf(last) - wine),
       100 * Growth(memoryOf(mid), memoryOf(mid) + steady - wine));
   RecordProperty("changes_per_second", static_cast<int>(changes / seconds));
-  EXPECT_TRUE(Flat(memoryOf(mid), memoryOf(mid) + steady - wine, 512 * 1024))
+  const double growth = std::min(steady, memoryOf(last) - memoryOf(mid));
+  EXPECT_TRUE(Flat(memoryOf(mid), memoryOf(mid) + growth - wine, 512 * 1024))
       << "private memory grows";
   EXPECT_TRUE(Flat(gdiOf(mid), gdiOf(last), 2)) << "GDI objects grow";
   EXPECT_TRUE(Flat(userOf(mid), userOf(last), 2)) << "USER objects grow";
