@@ -17,6 +17,8 @@ bool HoldsContent(ByteView stream) {
 
 ClipboardReading ReadClipboard(Clipboard& clipboard, SystemServices& system) {
   ClipboardReading reading;
+  // Until a session opens; then the number of what it read (no other program
+  // can change the clipboard while it is open here).
   reading.sequence = clipboard.SequenceNumber();
   // One session judges the formats and copies them. Formats listed but none
   // rendered is what a clipboard in the middle of a change can show for a
@@ -25,12 +27,15 @@ ClipboardReading ReadClipboard(Clipboard& clipboard, SystemServices& system) {
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
     if (attempt > 0) system.Sleep(kOpenRetryMilliseconds);
     ClipboardState judged = ClipboardState::Unavailable;
+    uint32_t sequence = 0;
     CapturedSnapshot captured = CaptureSnapshot(clipboard, [&](const std::vector<uint32_t>& ids) {
+      sequence = clipboard.SequenceNumber();
       judged = JudgeFormats(clipboard, ids);
       return judged == ClipboardState::HasData;
     });
     // A clipboard held by another program keeps an earlier attempt's verdict.
     if (judged == ClipboardState::Unavailable) continue;
+    reading.sequence = sequence;
     reading.state = judged;
     reading.captured = std::move(captured);
     if (judged != ClipboardState::HasData || HoldsContent(reading.captured.stream)) break;
@@ -47,12 +52,15 @@ int ClipboardReader::OnNotice() {
     ClipboardReading reading = ReadClipboard(clipboard_, system_);
     // A clipboard still held by another program: its next notice tries again.
     if (reading.state == ClipboardState::Unavailable) break;
-    reading.sequence = sequence;
+    // The clipboard may have changed again before the read began: what was
+    // read carries its own number, so the notice of that change reads nothing.
+    const uint32_t read = reading.sequence;
+    if (read == lastRead_ || gate_.IsOwn(read)) break;
     reading.followUp = round > 0;
-    lastRead_ = sequence;
+    lastRead_ = read;
     turn.Deliver(std::move(reading));
     ++queued;
-    if (clipboard_.SequenceNumber() == sequence) break;
+    if (clipboard_.SequenceNumber() == read) break;
   }
   return queued;
 }

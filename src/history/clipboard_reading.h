@@ -15,7 +15,8 @@ class ClipboardGate;
 class SystemServices;
 
 struct ClipboardReading {
-  // The clipboard's sequence number when the reading began.
+  // The clipboard's sequence number as read: taken while the clipboard was
+  // open for the reading (before it, when it never opened).
   uint32_t sequence = 0;
   ClipboardState state = ClipboardState::Unavailable;
   // Every format, when `state` is HasData (empty when the capture failed).

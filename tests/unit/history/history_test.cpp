@@ -1,6 +1,7 @@
 // Captures, the user's commands, the work folder between runs, .slot files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -284,6 +285,25 @@ TEST(ClipboardReader, ReadsEachChangeOnceChasesAFewAndWaitsBriefly) {
   f.reader->OnNotice();
   f.Deliver();
   EXPECT_EQ(f.Texts().back(), "late");
+  // Changes made between a notice and the read that follows it: each reading
+  // carries the number of what it read, so no later notice reads it again.
+  f.clipboard.unrenderable.clear();
+  int sneaked = 0;
+  f.clipboard.beforeOpen = [&] {
+    if (sneaked < kMaxReadingsPerNotice) f.Copy("s" + std::to_string(++sneaked));
+  };
+  f.Copy("x");
+  for (int notice = 0; notice < 3; ++notice) {
+    f.reader->OnNotice();
+    f.Deliver();
+  }
+  f.clipboard.beforeOpen = nullptr;
+  f.reader->OnNotice();
+  f.Deliver();
+  const std::vector<std::string> texts = f.Texts();
+  EXPECT_EQ(std::adjacent_find(texts.begin(), texts.end()), texts.end())
+      << testing::PrintToString(texts);
+  EXPECT_EQ(texts.back(), "s" + std::to_string(sneaked));
 }
 
 // A menu command finds its record after captures moved it, or finds it gone.
