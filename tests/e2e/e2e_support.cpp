@@ -92,25 +92,26 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 namespace {
-struct FindWindowQuery {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found;
-};
 
-BOOL CALLBACK FindWindowProc(HWND hwnd, LPARAM param) {
-  auto* query = reinterpret_cast<FindWindowQuery*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != query->processId) return TRUE;
-  wchar_t name[256];
-  if (GetClassNameW(hwnd, name, 256) && wcscmp(name, query->className) == 0) {
-    query->found = hwnd;
-    return FALSE;
-  }
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
   return TRUE;
 }
+
 }  // namespace
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+std::vector<HWND> ProcessWindows(DWORD processId) {
+  std::vector<HWND> windows;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  std::erase_if(windows, [&](HWND w) { return ProcessOf(w) != processId; });
+  return windows;
+}
 
 bool PointerAt(int x, int y) {
   POINT p{};
@@ -136,9 +137,11 @@ HWND OpenToolMenu(HWND main, int left) {
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
-  FindWindowQuery query{processId, className, nullptr};
-  EnumWindows(FindWindowProc, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  for (HWND window : ProcessWindows(processId)) {
+    wchar_t name[256];
+    if (GetClassNameW(window, name, 256) && wcscmp(name, className) == 0) return window;
+  }
+  return nullptr;
 }
 
 namespace {

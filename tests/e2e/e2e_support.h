@@ -56,6 +56,10 @@ bool PointerAt(int x, int y);
 // first; a click a loaded machine loses is given once more.
 HWND OpenToolMenu(HWND main, int left);
 
+// The process that made the window.
+DWORD ProcessOf(HWND window);
+// The top-level windows of a process, in z-order.
+std::vector<HWND> ProcessWindows(DWORD processId);
 // The top-level window of a process with the given class name, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 

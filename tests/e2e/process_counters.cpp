@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "e2e_support.h"
+
 namespace qv::e2e {
 namespace {
 
@@ -42,35 +44,25 @@ uint32_t CountWineGdiObjects(HANDLE process) {
   return 0;
 }
 
-struct WindowCount {
-  DWORD processId;
-  uint32_t count = 0;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM data) {
-  ++reinterpret_cast<WindowCount*>(data)->count;
-  return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
-  auto* c = reinterpret_cast<WindowCount*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != c->processId) return TRUE;
-  ++c->count;
-  EnumChildWindows(window, CountChild, data);
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<uint32_t*>(count);
   return TRUE;
 }
 
 // The process's windows (top-level, message-only and children): the USER
 // objects that can be counted from outside where GetGuiResources cannot.
 uint32_t CountWindows(HANDLE process) {
-  WindowCount c{GetProcessId(process)};
-  EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&c));
+  const DWORD id = GetProcessId(process);
+  std::vector<HWND> windows = ProcessWindows(id);
   for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
        w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr))
-    CountTopLevel(w, reinterpret_cast<LPARAM>(&c));
-  return c.count;
+    if (ProcessOf(w) == id) windows.push_back(w);
+  uint32_t count = 0;
+  for (HWND window : windows) {
+    ++count;
+    EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
+  }
+  return count;
 }
 
 }  // namespace

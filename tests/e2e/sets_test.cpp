@@ -17,29 +17,14 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-struct FindVisible {
-  DWORD process;
-  const wchar_t* caption;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchVisible(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<FindVisible*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  wchar_t text[64] = L"";
-  GetWindowTextW(hwnd, text, 64);
-  if (owner != search->process || !IsWindowVisible(hwnd) || std::wstring(text) != search->caption)
-    return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
 // A shown top-level window of the process with this caption.
 HWND VisibleWindow(DWORD process, const wchar_t* caption) {
-  FindVisible search{process, caption};
-  EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window : ProcessWindows(process)) {
+    wchar_t text[64] = L"";
+    GetWindowTextW(window, text, 64);
+    if (IsWindowVisible(window) && std::wstring(text) == caption) return window;
+  }
+  return nullptr;
 }
 
 HWND WaitForWindow(DWORD process, const wchar_t* caption) {
